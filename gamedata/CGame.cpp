@@ -1,0 +1,194 @@
+#include "CGame.h"
+
+#include "FileIO.h"
+#include "GameFileLayout.h"
+#include "GameFileReader.h"
+#include "GameFileWriter.h"
+#include "IGameListener.h"
+
+#include <algorithm>
+
+CGame::CGame() = default;
+CGame::~CGame() = default;
+
+CPlayer* CGame::Player(std::uint32_t id) const
+{
+    return id < m_players.size() ? m_players[id].get() : nullptr;
+}
+
+CTeam* CGame::Team(std::uint32_t id) const
+{
+    return id < m_teams.size() ? m_teams[id].get() : nullptr;
+}
+
+const std::string& CGame::TeamName(std::size_t id) const
+{
+    static const std::string kEmpty;
+    return id < m_teamNames.size() ? m_teamNames[id] : kEmpty;
+}
+
+void CGame::FreeGameData()
+{
+    m_nCurPlayer = -1;
+    m_players.clear();
+    m_teams.clear();
+    m_loadedPlayerOrder.clear();
+    m_loadedTeamOrder.clear();
+}
+
+GameStatus CGame::LoadGameFile(const std::string& path)
+{
+    m_strGameFile = path;
+    return LoadGameFile();
+}
+
+GameStatus CGame::LoadGameFile()
+{
+    FreeGameData();
+    m_bModified = 0;
+    const std::string path = m_strGameFile;
+
+    std::vector<std::uint8_t> data;
+    GameFileLayout layout;
+    GameStatus status = FileIO::ReadWholeFile(path, data);
+    if (status)
+        status = GameFileFormat::Parse(data, layout);
+    if (!status) {
+        m_strGameFile.clear();
+        for (auto* list : {&m_teamNames, &m_teamShortNames, &m_teamAbbrevs})
+            list->clear();
+        if (m_pListener)
+            m_pListener->RebuildTree();
+        return status;
+    }
+
+    GameFileReader::ReadPlayers(*this, data, layout);
+    GameFileReader::ReadTeams(*this, data, layout);
+    if (m_pListener)
+        m_pListener->RebuildTree();
+    return {};
+}
+
+GameStatus CGame::SaveGameFile(const std::string& newPath)
+{
+    if (!IsLoaded())
+        return GameStatus::Failure("No game file is loaded.");
+    const std::string source = m_strGameFile;
+    const std::string target = newPath.empty() ? m_strGameFile : newPath;
+
+    std::vector<std::uint8_t> data;
+    GameFileLayout layout;
+    if (auto status = FileIO::ReadWholeFile(source, data); !status)
+        return status;
+    if (auto status = GameFileFormat::Parse(data, layout); !status)
+        return status;
+    if (!layout.teamMarker)
+        return GameStatus::Failure(GameMessages::kFileCorrupted);
+    if (auto status = GameFileWriter::CheckSource(*this, layout); !status)
+        return status;
+    if (auto status = FileIO::CheckWritableTarget(target); !status)
+        return status;
+
+    FileIO::SafeFileWriter out(target);
+    if (auto status = out.Open(); !status)
+        return status;
+    if (auto status = GameFileWriter::Write(*this, data, layout, out); !status)
+        return status;
+    if (auto status = out.Commit(); !status)
+        return status;
+
+    m_strGameFile = target;
+    for (auto& player : m_players)
+        if (player)
+            player->m_bModified = 0;
+    for (auto& team : m_teams)
+        if (team)
+            team->m_bModified = 0;
+    m_bModified = 0;
+    RefreshAllLabels();
+    return {};
+}
+
+GameStatus CGame::MovePlayer(std::uint32_t playerId, std::uint16_t oldTeam, std::uint16_t newTeam, bool bSelect)
+{
+    if (oldTeam == newTeam)
+        return {};
+    CPlayer* player = Player(playerId);
+    if (!player)
+        return GameStatus::Failure("There is no player with the id " + std::to_string(playerId) + ".");
+    CTeam* target = newTeam != kNoTeam ? Team(newTeam) : nullptr;
+    if (newTeam != kNoTeam && !target)
+        return GameStatus::Failure("There is no team with the id " + std::to_string(newTeam) + ".");
+    if (target && target->m_wPlayerCount >= TeamLayout::kMaxSquad)
+        return GameStatus::Failure("The squad of " + target->m_strName + " is full: a team can hold at most 256 players.");
+
+    if (CTeam* source = oldTeam != kNoTeam ? Team(oldTeam) : nullptr) {
+        auto& squad = source->m_squad;
+        const auto used = squad.begin() + source->m_wPlayerCount;
+        const auto found = std::find(squad.begin(), used, playerId);
+        if (found != used) {
+            std::move(found + 1, used, found);
+            --source->m_wPlayerCount;
+            squad[source->m_wPlayerCount] = 0;
+        }
+        // Each First XI place he held goes to the first squad member not in the XI.
+        for (auto& slot : source->m_firstXI) {
+            if (slot != playerId)
+                continue;
+            for (std::size_t i = 0; i < source->m_wPlayerCount; ++i) {
+                if (!source->HasInFirstXI(squad[i])) {
+                    slot = squad[i];
+                    break;
+                }
+            }
+        }
+    }
+    if (target)
+        target->m_squad[target->m_wPlayerCount++] = playerId;
+
+    player->SetTeam(newTeam);
+    player->m_bModified = 1;
+    m_bModified = 1;
+    if (m_pListener) {
+        m_pListener->MovePlayerNode(playerId, oldTeam, newTeam, bSelect);
+        if (bSelect)
+            m_pListener->SelectPlayerNode(playerId);
+    }
+    return {};
+}
+
+std::string CGame::PlayerLabel(const CPlayer& player) const
+{
+    std::string label = player.GetDisplayName();
+    if (player.m_bModified)
+        label += "*";
+    return label;
+}
+
+void CGame::MarkPlayerModified(std::uint32_t playerId)
+{
+    if (CPlayer* player = Player(playerId)) {
+        player->m_bModified = 1;
+        m_bModified = 1;
+        RefreshPlayerLabel(playerId, false);
+    }
+}
+
+void CGame::RefreshPlayerLabel(std::uint32_t playerId, bool bRebuild)
+{
+    if (!m_pListener)
+        return;
+    if (bRebuild) {
+        m_pListener->RebuildTree();
+        m_pListener->RevealPlayer(m_nCurPlayer);
+        return;
+    }
+    if (const CPlayer* player = Player(playerId))
+        m_pListener->SetPlayerLabel(playerId, PlayerLabel(*player));
+}
+
+void CGame::RefreshAllLabels()
+{
+    if (m_pListener)
+        m_pListener->RefreshAllLabels();
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "CPlayer.h"
+#include "CTeam.h"
+#include "GameError.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class IGameListener;
+
+// The one loaded game: the player and team tables, the team-name lists, the
+// loaded file's path, the current player and the modified flag. The tables
+// own their records; they are filled only by LoadGameFile and emptied by
+// FreeGameData. Ids index the tables; empty slots are null.
+//
+// Ownership:  CGame ──owns──> CPlayer / CTeam records
+//               └──informs──> IGameListener (not owned; may be null)
+class CGame
+{
+public:
+    CGame();
+    ~CGame();
+    CGame(const CGame&) = delete;
+    CGame& operator=(const CGame&) = delete;
+
+    std::uint32_t m_bModified = 0;
+    std::string m_strGameFile;
+    int m_nCurPlayer = -1;
+    std::vector<std::unique_ptr<CTeam>> m_teams;
+    std::vector<std::unique_ptr<CPlayer>> m_players;
+    std::vector<std::string> m_teamNames;
+    std::vector<std::string> m_teamShortNames;
+    std::vector<std::string> m_teamAbbrevs;
+
+    void SetListener(IGameListener* listener) { m_pListener = listener; }
+    IGameListener* Listener() const { return m_pListener; }
+
+    // Loads m_strGameFile. On failure nothing stays loaded, m_strGameFile is
+    // empty and the status carries the message to show.
+    GameStatus LoadGameFile();
+    // Convenience: sets m_strGameFile, then loads.
+    GameStatus LoadGameFile(const std::string& path);
+
+    // Writes the model into m_strGameFile, or into newPath (which then
+    // becomes m_strGameFile). Safe: the target is replaced in one step only
+    // when the whole file was written; on failure it is untouched.
+    GameStatus SaveGameFile(const std::string& newPath = {});
+
+    void FreeGameData();
+
+    // The only way a player changes team. Refused (nothing changes) when the
+    // new squad is full. bSelect asks the view to select the moved player.
+    GameStatus MovePlayer(std::uint32_t playerId, std::uint16_t oldTeam, std::uint16_t newTeam, bool bSelect);
+
+    // Marks a player (and the game) modified and relabels him.
+    void MarkPlayerModified(std::uint32_t playerId);
+    void RefreshPlayerLabel(std::uint32_t playerId, bool bRebuild);
+    void RefreshAllLabels();
+
+    // Table look-ups that tolerate any id: null for a missing record.
+    CPlayer* Player(std::uint32_t id) const;
+    CTeam* Team(std::uint32_t id) const;
+    // The name at an index of a name list; empty outside the list.
+    const std::string& TeamName(std::size_t id) const;
+
+    bool IsLoaded() const { return !m_strGameFile.empty(); }
+
+    // The player and team ids in file order, as loaded: the writer checks
+    // the file on disk against them before it writes anything.
+    std::vector<std::uint16_t> m_loadedPlayerOrder;
+    std::vector<std::uint16_t> m_loadedTeamOrder;
+
+    // The label the tree shows for a player: display name, "*" if modified.
+    std::string PlayerLabel(const CPlayer& player) const;
+
+private:
+    IGameListener* m_pListener = nullptr;
+};

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "GameDate.h"
+#include "PlayerStats.h"
+#include "RecordLayout.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// One player of the loaded game. The 1290-byte game record is kept byte for
+// byte as read; only the fields the editor uses are named (accessors below).
+// Strings are game text: Windows-1252 bytes, never converted here.
+class CPlayer
+{
+public:
+    using Record = std::array<std::uint8_t, PlayerLayout::kSize>;
+
+    std::uint32_t m_nId = 0;
+    std::string m_strGivenNames;
+    std::string m_strFamilyName;
+    std::string m_strInitials;
+    CDate m_dtBirth;
+    std::int32_t m_nSalary = 0;
+    Record m_playerRecord{};
+    std::uint32_t m_bModified = 0;
+    std::uint16_t m_wSavedTeam = 0;
+
+    // "Smith JA": family name, one space, given-name initials; empty when
+    // the family name is empty.
+    std::string GetDisplayName() const;
+    // First character of the given names and every character that directly
+    // follows a space, upper-cased; empty for empty given names.
+    std::string GetGivenInitials() const;
+    // "OS", "SLA", "LS", "M", "M-F", "F-M", "F" for bowlers, "RHB"/"LHB"
+    // (+ " o" for openers) for everybody else.
+    std::string GetTypeAbbrev() const;
+    // 0..8: the player's picture in the tree and the dialogs' lists.
+    int GetImageIndex() const;
+
+    // Named record fields.
+    std::uint32_t U32(std::size_t offset) const;
+    void SetU32(std::size_t offset, std::uint32_t value);
+    std::uint16_t U16(std::size_t offset) const;
+    void SetU16(std::size_t offset, std::uint16_t value);
+    std::uint8_t Byte(std::size_t offset) const { return m_playerRecord[offset]; }
+    void SetByte(std::size_t offset, std::uint8_t value) { m_playerRecord[offset] = value; }
+
+    std::uint16_t Team() const { return U16(PlayerLayout::wTeam); }
+    void SetTeam(std::uint16_t team) { SetU16(PlayerLayout::wTeam, team); }
+    std::uint16_t Origin() const { return U16(PlayerLayout::wOrigin); }
+    std::uint32_t Type() const { return U32(PlayerLayout::nType); }
+    std::uint32_t Keeper() const { return U32(PlayerLayout::nKeeper); }
+    std::uint32_t PartTimeKeeper() const { return U32(PlayerLayout::nPartTimeKeeper); }
+    std::uint32_t BowlStyle() const { return U32(PlayerLayout::nBowlStyle); }
+    std::uint32_t BowlArm() const { return U32(PlayerLayout::nBowlArm); }
+    std::uint32_t BatsRight() const { return U32(PlayerLayout::nBatsRight); }
+    std::uint16_t NextTag() const { return U16(PlayerLayout::wNextTag); }
+
+    // Career figures, signed as the statistics dialog treats them.
+    std::int32_t GetStat(Competition competition, Stat stat) const;
+    void SetStat(Competition competition, Stat stat, std::int32_t value);
+
+    // Sets m_dtBirth / m_nSalary from the coded record fields.
+    void DecodeBirthAndSalary();
+};
+
+// The batting-preference bytes read as a choice: 0 for 0x40 or 0x3F (the
+// first choice: "Back foot", "Leg side", "Fast Bowling"), 1 for any other.
+int PreferenceChoice(std::uint8_t value);
+// The byte the editor writes for a changed choice: 0x40 or 0xC0.
+std::uint8_t PreferenceByte(int choice);

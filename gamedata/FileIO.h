@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ByteSink.h"
+#include "GameError.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The small platform layer of the core: whole-file reading and the safe
+// replacement of a file. Everything POSIX- or Windows-specific lives in
+// FileIO.cpp behind these calls.
+namespace FileIO {
+
+// Reads the whole file in one go. Fails with a message naming the file.
+GameStatus ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out);
+
+// Collects output and writes it in large blocks to a temporary file beside
+// the target ("Orb" prefix); Commit flushes it to disk and renames it over
+// the target in one step. Destroying an uncommitted writer deletes the
+// temporary file, so a failed save never leaves anything behind.
+class SafeFileWriter : public ByteSink
+{
+public:
+    explicit SafeFileWriter(std::string targetPath);
+    ~SafeFileWriter() override;
+    SafeFileWriter(const SafeFileWriter&) = delete;
+    SafeFileWriter& operator=(const SafeFileWriter&) = delete;
+
+    GameStatus Open();
+    GameStatus Write(const void* data, std::size_t size) override;
+    GameStatus Commit();
+    const std::string& TempPath() const { return m_strTempPath; }
+
+private:
+    GameStatus FlushBuffer();
+    GameStatus WriteRaw(const std::uint8_t* data, std::size_t size);
+    void Discard();
+
+    std::string m_strTarget;
+    std::string m_strTempPath;
+    std::intptr_t m_handle = -1;
+    std::vector<std::uint8_t> m_buffer;
+    bool m_bFailed = false;
+};
+
+// Fails with a message when the file at path exists but may not be
+// replaced (read-only, not a regular file, not writable by this user).
+GameStatus CheckWritableTarget(const std::string& path);
+
+// The reason of the last failed system call, in words ("No space left on
+// device", "Permission denied").
+std::string LastErrorText();
+
+} // namespace FileIO

@@ -1,0 +1,237 @@
+#include "GameFileWriter.h"
+
+#include "ByteOrder.h"
+#include "CGame.h"
+
+#include <array>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kMaxString = 255;
+
+class Emitter
+{
+public:
+    Emitter(std::span<const std::uint8_t> source, ByteSink& out) : m_source(source), m_out(out) {}
+
+    GameStatus Copy(std::size_t from, std::size_t to)
+    {
+        if (to <= from)
+            return {};
+        return m_out.Write(m_source.data() + from, to - from);
+    }
+
+    GameStatus U16(std::uint16_t value)
+    {
+        std::uint8_t bytes[2];
+        ByteOrder::PutU16(bytes, value);
+        return m_out.Write(bytes, 2);
+    }
+
+    GameStatus String(const std::string& text)
+    {
+        const auto length = static_cast<std::uint8_t>(text.size());
+        if (auto status = m_out.Write(&length, 1); !status)
+            return status;
+        return m_out.Write(text.data(), text.size());
+    }
+
+    GameStatus Raw(const void* data, std::size_t size) { return m_out.Write(data, size); }
+
+    std::string SourceText(const StringSpan& span) const
+    {
+        return std::string(reinterpret_cast<const char*>(m_source.data() + span.offset + 1), span.length);
+    }
+
+private:
+    std::span<const std::uint8_t> m_source;
+    ByteSink& m_out;
+};
+
+#define ORBEK_TRY(expr)                  \
+    do {                                 \
+        if (auto status_ = (expr); !status_) \
+            return status_;              \
+    } while (false)
+
+// Old and new full name of every team whose name is written differently
+// from what the file held, grouped by the old name's length so the scan of
+// the rest of the file looks only at candidates that can match.
+struct Renames
+{
+    struct Entry
+    {
+        std::string oldName;
+        std::string newName;
+    };
+    std::array<std::vector<Entry>, kMaxString + 1> byLength;
+    bool any = false;
+
+    void Add(std::string oldName, std::string newName)
+    {
+        // An empty old name would match every zero byte of the file.
+        if (oldName.empty())
+            return;
+        auto& bucket = byLength[oldName.size()];
+        for (const auto& entry : bucket)
+            if (entry.oldName == oldName)
+                return; // the first team listed with that name wins
+        bucket.push_back({std::move(oldName), std::move(newName)});
+        any = true;
+    }
+};
+
+GameStatus WriteHeader(const CGame& game, const HeaderLayout& header, Emitter& out, Renames& renames)
+{
+    ORBEK_TRY(out.Copy(0, 2 + 2 * header.ids.size()));
+    const std::vector<std::string>* lists[3] = {&game.m_teamNames, &game.m_teamShortNames, &game.m_teamAbbrevs};
+    for (int list = 0; list < 3; ++list) {
+        const auto& spans = header.names[list];
+        ORBEK_TRY(out.U16(static_cast<std::uint16_t>(spans.size())));
+        for (std::size_t i = 0; i < spans.size(); ++i) {
+            const std::uint16_t id = header.ids[i];
+            const std::string& name = id < lists[list]->size() ? (*lists[list])[id] : std::string();
+            if (list == 0) {
+                std::string oldName = out.SourceText(spans[i]);
+                if (oldName != name)
+                    renames.Add(std::move(oldName), name);
+            }
+            ORBEK_TRY(out.String(name));
+        }
+    }
+    return {};
+}
+
+GameStatus WritePlayers(const CGame& game, const GameFileLayout& layout, Emitter& out)
+{
+    for (const auto& entry : layout.players) {
+        const CPlayer& player = *game.Player(entry.id);
+        ORBEK_TRY(out.U16(entry.id));
+        ORBEK_TRY(out.String(player.m_strGivenNames));
+        ORBEK_TRY(out.String(player.m_strFamilyName));
+        ORBEK_TRY(out.String(player.m_strInitials));
+        ORBEK_TRY(out.Raw(player.m_playerRecord.data(), player.m_playerRecord.size()));
+    }
+    return {};
+}
+
+GameStatus WriteTeamRecord(const CTeam& team, const TeamEntryLayout& entry, Emitter& out)
+{
+    ORBEK_TRY(out.Copy(entry.offset, entry.squadCountOffset)); // tag and id
+    ORBEK_TRY(out.U16(team.m_wPlayerCount));
+    for (std::size_t i = 0; i < team.m_wPlayerCount; ++i)
+        ORBEK_TRY(out.U16(static_cast<std::uint16_t>(team.m_squad[i])));
+    // The First XI keeps the count the file has; the ids come from the model.
+    const auto count = static_cast<std::uint16_t>(entry.firstXI.size());
+    ORBEK_TRY(out.U16(count));
+    for (std::size_t i = 0; i < count; ++i)
+        ORBEK_TRY(out.U16(static_cast<std::uint16_t>(team.m_firstXI[i])));
+    ORBEK_TRY(out.Copy(entry.opaqueOffset, entry.recordOffset));
+    ORBEK_TRY(out.Raw(team.m_teamRecord.data(), team.m_teamRecord.size()));
+    return out.Copy(entry.recordOffset + TeamLayout::kSize, entry.end); // end word
+}
+
+// The rest of the file, with every string of an old team name replaced in
+// one pass; the search goes on after each replaced string.
+GameStatus WriteRest(std::span<const std::uint8_t> source, std::size_t start, const Renames& renames, Emitter& out)
+{
+    if (!renames.any)
+        return out.Copy(start, source.size());
+    const std::uint8_t* data = source.data();
+    const std::size_t size = source.size();
+    std::size_t pending = start;
+    std::size_t pos = start;
+    while (pos < size) {
+        const auto& bucket = renames.byLength[data[pos]];
+        const Renames::Entry* match = nullptr;
+        if (!bucket.empty() && pos + 1 + data[pos] <= size) {
+            for (const auto& entry : bucket) {
+                if (std::memcmp(data + pos + 1, entry.oldName.data(), entry.oldName.size()) == 0) {
+                    match = &entry;
+                    break;
+                }
+            }
+        }
+        if (!match) {
+            ++pos;
+            continue;
+        }
+        ORBEK_TRY(out.Copy(pending, pos));
+        ORBEK_TRY(out.String(match->newName));
+        pos += 1 + match->oldName.size();
+        pending = pos;
+    }
+    return out.Copy(pending, size);
+}
+
+std::string Quoted(const std::string& text)
+{
+    return "\"" + text + "\"";
+}
+
+} // namespace
+
+namespace GameFileWriter {
+
+GameStatus CheckSource(const CGame& game, const GameFileLayout& source)
+{
+    static const char* const kChanged = "The file has changed on disk since it was loaded";
+    if (source.players.size() != game.m_loadedPlayerOrder.size())
+        return GameStatus::Failure(std::string(kChanged) + ": it holds " + std::to_string(source.players.size())
+            + " players instead of " + std::to_string(game.m_loadedPlayerOrder.size()) + ". Nothing was written.");
+    for (std::size_t i = 0; i < source.players.size(); ++i) {
+        if (source.players[i].id != game.m_loadedPlayerOrder[i] || !game.Player(source.players[i].id))
+            return GameStatus::Failure(std::string(kChanged) + ": its players are not the ones loaded. Nothing was written.");
+    }
+    std::size_t teams = 0;
+    for (const auto& entry : source.teamEntries) {
+        if (!entry.isTeam)
+            continue;
+        if (teams >= game.m_loadedTeamOrder.size() || entry.id != game.m_loadedTeamOrder[teams] || !game.Team(entry.id))
+            return GameStatus::Failure(std::string(kChanged) + ": its teams are not the ones loaded. Nothing was written.");
+        ++teams;
+    }
+    if (teams != game.m_loadedTeamOrder.size())
+        return GameStatus::Failure(std::string(kChanged) + ": its teams are not the ones loaded. Nothing was written.");
+
+    // What the file's strings can hold.
+    for (const auto& entry : source.players) {
+        const CPlayer& player = *game.Player(entry.id);
+        for (const std::string* text : {&player.m_strGivenNames, &player.m_strFamilyName, &player.m_strInitials}) {
+            if (text->size() > kMaxString)
+                return GameStatus::Failure("The names of player " + std::to_string(entry.id)
+                    + " are longer than the game can store (255 characters).");
+        }
+    }
+    const std::vector<std::string>* lists[3] = {&game.m_teamNames, &game.m_teamShortNames, &game.m_teamAbbrevs};
+    for (const auto* list : lists) {
+        for (const auto& name : *list) {
+            if (name.size() > kMaxString)
+                return GameStatus::Failure("The team name " + Quoted(name.substr(0, 40))
+                    + "... is longer than the game can store (255 characters).");
+        }
+    }
+    return {};
+}
+
+GameStatus Write(const CGame& game, std::span<const std::uint8_t> source, const GameFileLayout& layout, ByteSink& sink)
+{
+    Emitter out(source, sink);
+    Renames renames;
+    ORBEK_TRY(WriteHeader(game, layout.header, out, renames));
+    ORBEK_TRY(out.Copy(layout.header.end, layout.playersStart));
+    ORBEK_TRY(WritePlayers(game, layout, out));
+    ORBEK_TRY(out.Copy(layout.playersEnd, *layout.teamMarker + 6));
+    for (const auto& entry : layout.teamEntries) {
+        if (entry.isTeam)
+            ORBEK_TRY(WriteTeamRecord(*game.Team(entry.id), entry, out));
+        else
+            ORBEK_TRY(out.Copy(entry.offset, entry.end));
+    }
+    return WriteRest(source, layout.teamEntriesEnd, renames, out);
+}
+
+} // namespace GameFileWriter
