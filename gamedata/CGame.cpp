@@ -7,6 +7,25 @@
 #include "IGameListener.h"
 
 #include <algorithm>
+#include <cctype>
+
+namespace {
+
+// The game's own fixed texts are shown as they are; every other failure
+// says which file it concerns.
+GameStatus NamingFile(const char* action, const std::string& path, GameStatus status)
+{
+    const std::string& text = status.message();
+    if (status || text == GameMessages::kErrorReadingDatabase || text == GameMessages::kFileCorrupted
+        || text == GameMessages::kOutOfMemory || text.find("\"" + path + "\"") != std::string::npos)
+        return status;
+    std::string message = text;
+    if (!message.empty())
+        message[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(message[0])));
+    return GameStatus::Failure(std::string(action) + " \"" + path + "\": " + message);
+}
+
+} // namespace
 
 CGame::CGame() = default;
 CGame::~CGame() = default;
@@ -52,7 +71,7 @@ GameStatus CGame::LoadGameFile()
     GameFileLayout layout;
     GameStatus status = FileIO::ReadWholeFile(path, data);
     if (status)
-        status = GameFileFormat::Parse(data, layout);
+        status = NamingFile("Cannot load", path, GameFileFormat::Parse(data, layout));
     if (!status) {
         m_strGameFile.clear();
         for (auto* list : {&m_teamNames, &m_teamShortNames, &m_teamAbbrevs})
@@ -82,10 +101,8 @@ GameStatus CGame::SaveGameFile(const std::string& newPath)
         return status;
     if (auto status = GameFileFormat::Parse(data, layout); !status)
         return status;
-    if (!layout.teamMarker)
-        return GameStatus::Failure(GameMessages::kFileCorrupted);
     if (auto status = GameFileWriter::CheckSource(*this, layout); !status)
-        return status;
+        return NamingFile("Cannot save", target, status);
     if (auto status = FileIO::CheckWritableTarget(target); !status)
         return status;
 

@@ -275,15 +275,22 @@ GameStatus Parse(std::span<const std::uint8_t> data, GameFileLayout& layout)
         return GameStatus::Failure(GameMessages::kErrorReadingDatabase);
 
     layout.teamMarker = FindText(data, "CrTeam", layout.playersEnd);
-    if (layout.teamMarker) {
-        std::string problem;
-        if (!ParseHeader(data, layout.header, problem))
-            return GameStatus::Failure(std::string(GameMessages::kFileCorrupted) + ": " + problem + ".");
-        if (layout.header.end > layout.playerMarker)
-            return GameStatus::Failure(std::string(GameMessages::kFileCorrupted)
-                + ": the team names at the start of the file run into the player list.");
-        ParseTeamEntries(data, *layout.teamMarker + 6, layout);
+    // The header is read whenever it is whole, so a file without team records
+    // still shows (and writes back) its own names. Without team records a
+    // broken header is kept as opaque bytes; with them it is needed.
+    std::string problem;
+    const bool headerRead = ParseHeader(data, layout.header, problem);
+    if (headerRead && layout.header.end > layout.playerMarker) {
+        layout.header.valid = false;
+        problem = "the team names at the start of the file run into the player list";
     }
+    if (!layout.header.valid) {
+        layout.header = HeaderLayout{};
+        if (layout.teamMarker)
+            return GameStatus::Failure(problem + ".");
+    }
+    if (layout.teamMarker)
+        ParseTeamEntries(data, *layout.teamMarker + 6, layout);
     return CheckLimits(layout);
 }
 

@@ -45,8 +45,6 @@ void ReadTeams(CGame& game, std::span<const std::uint8_t> data, const GameFileLa
     std::vector<std::string>* lists[3] = {&game.m_teamNames, &game.m_teamShortNames, &game.m_teamAbbrevs};
     for (auto* list : lists)
         list->clear();
-    if (!layout.teamMarker)
-        return;
     for (int list = 0; list < 3; ++list) {
         const auto& names = layout.header.names[list];
         for (std::size_t i = 0; i < names.size(); ++i)

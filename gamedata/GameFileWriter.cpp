@@ -3,6 +3,7 @@
 #include "ByteOrder.h"
 #include "CGame.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string>
@@ -221,9 +222,15 @@ GameStatus Write(const CGame& game, std::span<const std::uint8_t> source, const 
 {
     Emitter out(source, sink);
     Renames renames;
-    ORBEK_TRY(WriteHeader(game, layout.header, out, renames));
-    ORBEK_TRY(out.Copy(layout.header.end, layout.playersStart));
+    if (layout.header.valid) {
+        ORBEK_TRY(WriteHeader(game, layout.header, out, renames));
+        ORBEK_TRY(out.Copy(layout.header.end, layout.playersStart));
+    } else {
+        ORBEK_TRY(out.Copy(0, layout.playersStart)); // no header the editor can read: kept as it is
+    }
     ORBEK_TRY(WritePlayers(game, layout, out));
+    if (!layout.teamMarker)
+        return out.Copy(layout.playersEnd, source.size());
     ORBEK_TRY(out.Copy(layout.playersEnd, *layout.teamMarker + 6));
     for (const auto& entry : layout.teamEntries) {
         if (entry.isTeam)
@@ -231,6 +238,13 @@ GameStatus Write(const CGame& game, std::span<const std::uint8_t> source, const 
         else
             ORBEK_TRY(out.Copy(entry.offset, entry.end));
     }
+    // With fewer than 18 team records the rest begins with a team record cut
+    // short; a renamed string could make it whole (and wrong) for the next
+    // load, so that rest is kept as it stands.
+    const auto teamRecords = std::count_if(layout.teamEntries.begin(), layout.teamEntries.end(),
+                                           [](const TeamEntryLayout& entry) { return entry.isTeam; });
+    if (teamRecords < kGameTeamCount)
+        return out.Copy(layout.teamEntriesEnd, source.size());
     return WriteRest(source, layout.teamEntriesEnd, renames, out);
 }
 

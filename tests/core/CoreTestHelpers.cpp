@@ -1,0 +1,97 @@
+#include "CoreTestHelpers.h"
+
+#include <algorithm>
+#include <cctype>
+
+GameOnDisk::GameOnDisk(const tg::GameDescription& game, const std::string& fileName)
+    : path(dir / fileName), built(tg::WriteGame(game, path))
+{
+}
+
+::testing::AssertionResult Loads(CGame& game, const std::filesystem::path& path)
+{
+    const GameStatus status = game.LoadGameFile(path.string());
+    if (status.ok())
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "load of " << path << " failed: " << status.message();
+}
+
+::testing::AssertionResult Saves(CGame& game, const std::filesystem::path& newPath)
+{
+    const GameStatus status = game.SaveGameFile(newPath.empty() ? std::string() : newPath.string());
+    if (status.ok())
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "save failed: " << status.message();
+}
+
+::testing::AssertionResult NothingLoaded(const CGame& game)
+{
+    if (!game.m_strGameFile.empty())
+        return ::testing::AssertionFailure() << "m_strGameFile is " << game.m_strGameFile;
+    if (!game.m_players.empty() || !game.m_teams.empty())
+        return ::testing::AssertionFailure() << game.m_players.size() << " player slots, " << game.m_teams.size()
+                                             << " team slots";
+    return ::testing::AssertionSuccess();
+}
+
+tg::GameDescription SmallGame(std::uint64_t seed)
+{
+    tg::RealisticOptions options;
+    options.minSquad = 2;
+    options.maxSquad = 3;
+    options.otherEntries = 2;
+    options.restTeamNameStrings = 6;
+    return tg::MakeRealisticGame(seed, 60, options);
+}
+
+void RenameTeam(CGame& game, std::uint16_t teamId, const std::string& newName)
+{
+    if (game.m_teamNames.size() <= teamId)
+        game.m_teamNames.resize(teamId + 1u);
+    game.m_teamNames[teamId] = newName;
+    if (CTeam* team = game.Team(teamId)) {
+        team->m_strName = newName;
+        team->m_bModified = 1;
+    }
+    game.m_bModified = 1;
+}
+
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+bool ContainsNoCase(const std::string& text, const std::string& part)
+{
+    auto lower = [](std::string s) {
+        std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return s;
+    };
+    return Contains(lower(text), lower(part));
+}
+
+std::vector<std::uint8_t> Spliced(std::vector<std::uint8_t> bytes, std::size_t offset, std::size_t removed,
+                                  const std::vector<std::uint8_t>& inserted)
+{
+    bytes.erase(bytes.begin() + static_cast<std::ptrdiff_t>(offset), bytes.begin() + static_cast<std::ptrdiff_t>(offset + removed));
+    bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(offset), inserted.begin(), inserted.end());
+    return bytes;
+}
+
+tg::GameDescription TinyGame(std::uint64_t seed)
+{
+    tg::RealisticOptions options;
+    options.teamCount = 3;
+    options.minSquad = 1;
+    options.maxSquad = 2;
+    options.otherEntries = 1;
+    return tg::MakeRealisticGame(seed, 4, options);
+}
+
+std::vector<std::uint16_t> SquadOf(const CTeam& team)
+{
+    std::vector<std::uint16_t> squad;
+    for (std::size_t i = 0; i < team.m_wPlayerCount; ++i)
+        squad.push_back(static_cast<std::uint16_t>(team.m_squad[i]));
+    return squad;
+}

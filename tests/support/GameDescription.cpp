@@ -1,0 +1,67 @@
+#include "GameDescription.h"
+
+#include <stdexcept>
+
+namespace testgame {
+
+void HeaderDescription::AddTeam(std::uint16_t id, std::string full, std::string shortName, std::string abbrev)
+{
+    ids.push_back(id);
+    names[0].push_back(std::move(full));
+    names[1].push_back(std::move(shortName));
+    names[2].push_back(std::move(abbrev));
+}
+
+void GameDescription::HidePlayerMarker(std::size_t distance)
+{
+    if (distance < 1 || distance > 7)
+        throw std::invalid_argument("a C hides the marker only 1 to 7 bytes before it");
+    if (beforePlayerMarker.size() < distance)
+        beforePlayerMarker.resize(distance, 0);
+    beforePlayerMarker[beforePlayerMarker.size() - distance] = 'C';
+}
+
+PlayerDescription* GameDescription::FindPlayer(std::uint16_t id)
+{
+    for (auto& player : players) {
+        if (player.id == id)
+            return &player;
+    }
+    return nullptr;
+}
+
+TeamRecordDescription* GameDescription::FindTeam(std::uint16_t id)
+{
+    for (auto* team : TeamRecords()) {
+        if (team->id == id)
+            return team;
+    }
+    return nullptr;
+}
+
+std::vector<TeamRecordDescription*> GameDescription::TeamRecords()
+{
+    std::vector<TeamRecordDescription*> teams;
+    for (auto& entry : teamEntries) {
+        if (auto* team = std::get_if<TeamRecordDescription>(&entry))
+            teams.push_back(team);
+    }
+    return teams;
+}
+
+const PlayerDescription* GameDescription::FindPlayer(std::uint16_t id) const
+{
+    return const_cast<GameDescription*>(this)->FindPlayer(id);
+}
+
+std::vector<const TeamRecordDescription*> GameDescription::TeamRecords() const
+{
+    std::vector<const TeamRecordDescription*> teams;
+    for (const auto& entry : teamEntries) {
+        if (const auto* team = std::get_if<TeamRecordDescription>(&entry))
+            teams.push_back(team);
+    }
+    return teams;
+}
+
+} // namespace testgame
