@@ -71,8 +71,11 @@ GameStatus Store(CPlayer& player, const PlayerFormValues& v, const PlayerFormVal
     player.m_nSalary = static_cast<std::int32_t>(v.salary);
     player.SetU32(PlayerLayout::nSalaryCode, Salary::Encode(player.m_nSalary));
 
-    const auto team = static_cast<std::uint16_t>(v.team);
-    player.SetTeam(team == 0 ? kNoTeam : team);
+    // Team changes go through MovePlayer as they are made. A list without a
+    // selection means the player's team is not one the list offers: writing
+    // "no team" then would leave him listed in a squad he no longer names.
+    if (v.team >= 0)
+        player.SetTeam(v.team == 0 ? kNoTeam : static_cast<std::uint16_t>(v.team));
     player.SetU16(PlayerLayout::wOrigin, static_cast<std::uint16_t>(v.origin));
 
     player.SetU32(PlayerLayout::nType, static_cast<std::uint32_t>(v.type));

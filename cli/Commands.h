@@ -1,0 +1,18 @@
+#pragma once
+
+#include "CliContext.h"
+
+namespace CLI {
+class App;
+}
+
+// Each command family adds its subcommands to the application. The
+// callbacks store their result in ctx.exitCode.
+void AddInfoCommand(CLI::App& app, CommandContext& ctx);
+void AddListCommands(CLI::App& app, CommandContext& ctx);     // players, player, teams, team
+void AddEditCommands(CLI::App& app, CommandContext& ctx);     // set, move, team-set
+void AddExportCommand(CLI::App& app, CommandContext& ctx);
+void AddImportCommand(CLI::App& app, CommandContext& ctx);
+void AddSaveCommand(CLI::App& app, CommandContext& ctx);
+void AddValidateCommand(CLI::App& app, CommandContext& ctx);
+void AddDiffCommand(CLI::App& app, CommandContext& ctx);

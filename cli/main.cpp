@@ -1,0 +1,11 @@
+#include "CliApp.h"
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.emplace_back(argv[i]);
+    return RunCli(args, std::cout, std::cerr);
+}

@@ -1,0 +1,132 @@
+#include "CliTestSupport.h"
+
+#include "CliApp.h"
+#include "RealisticGame.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+std::string ShellQuote(const std::string& text)
+{
+    std::string quoted = "'";
+    for (char c : text) {
+        if (c == '\'')
+            quoted += "'\\''";
+        else
+            quoted += c;
+    }
+    return quoted + "'";
+}
+
+} // namespace
+
+CliRun RunLib(const std::vector<std::string>& args)
+{
+    std::ostringstream out, err;
+    CliRun run;
+    run.exitCode = RunCli(args, out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+CliRun RunExe(const std::vector<std::string>& args)
+{
+    tg::TempDir streams;
+    std::string command = ShellQuote(ORBEK_CLI_PATH);
+    for (const auto& arg : args)
+        command += " " + ShellQuote(arg);
+    command += " >" + ShellQuote((streams / "out").string()) + " 2>" + ShellQuote((streams / "err").string());
+    const int status = std::system(command.c_str());
+    CliRun run;
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = ReadText((streams / "out").string());
+    run.err = ReadText((streams / "err").string());
+    return run;
+}
+
+GameFile::GameFile(const tg::GameDescription& game, const std::string& name)
+    : description(game), path(dir / name)
+{
+    built = tg::WriteGame(description, path);
+}
+
+tg::GameDescription StandardGame(std::uint64_t seed)
+{
+    tg::RealisticOptions options;
+    options.minSquad = 12;
+    options.maxSquad = 14;
+    options.restTeamNameStrings = 6;
+    return tg::MakeRealisticGame(seed, 300, options);
+}
+
+std::uint16_t FirstFreePlayer(const tg::GameDescription& game)
+{
+    for (const auto& player : game.players) {
+        if (player.U16(tg::layout::kTeam) == tg::layout::kNoTeam)
+            return player.id;
+    }
+    ADD_FAILURE() << "the game has no player without a team";
+    return 0;
+}
+
+std::uint16_t SquadMember(const tg::GameDescription& game, std::uint16_t teamId, std::size_t index)
+{
+    auto& mutableGame = const_cast<tg::GameDescription&>(game);
+    const auto* team = mutableGame.FindTeam(teamId);
+    if (!team || team->squad.size() <= index) {
+        ADD_FAILURE() << "team " << teamId << " has no squad place " << index;
+        return 0;
+    }
+    return team->squad[index];
+}
+
+std::string Utf8(const std::string& latin1)
+{
+    std::string utf8;
+    for (unsigned char c : latin1) {
+        EXPECT_FALSE(c >= 0x80 && c <= 0x9F) << "test text outside Latin-1";
+        if (c < 0x80) {
+            utf8 += static_cast<char>(c);
+        } else {
+            utf8 += static_cast<char>(0xC0 | (c >> 6));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+void WriteText(const std::string& path, const std::string& text)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << text;
+}
+
+std::string ReadText(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream buffer;
+    buffer << file.rdbuf();
+    return buffer.str();
+}
