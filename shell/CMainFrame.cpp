@@ -1,0 +1,233 @@
+#include "CMainFrame.h"
+
+#include "AppTitle.h"
+#include "COrbekApp.h"
+#include "COrbekStatusBar.h"
+#include "COrbekView.h"
+#include "Commands.h"
+#include "MessageService.h"
+#include "WindowPlacement.h"
+#include "player/CPlayerAttributesView.h"
+#include "tree/CTeamView.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QSplitter>
+#include <QUrl>
+
+namespace {
+
+const char* const kOpenFilter = "ICC Save Files (*.CAP)|*.CAP|ICC Database Files (*.DB)|*.DB|All Files (*.*)|*.*|";
+const char* const kSaveFilter = "ICC Database Files (*.DB)|*.DB|ICC Save Files (*.CAP)|*.CAP|All Files (*.*)|*.*|";
+const char* const kDefaultExtension = ".DB";
+
+QStringList LocalFiles(const QMimeData* data)
+{
+    QStringList files;
+    if (data && data->hasUrls())
+        for (const QUrl& url : data->urls())
+            if (url.isLocalFile())
+                files << url.toLocalFile();
+    return files;
+}
+
+// A name typed without an extension gets the default one, as the Windows
+// file dialogs add it.
+QString WithDefaultExtension(const QString& path, bool mustExist)
+{
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    const QString withExtension = path + QString::fromLatin1(kDefaultExtension);
+    if (mustExist && QFileInfo::exists(path))
+        return path;
+    return withExtension;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(COrbekApp& app) : m_app(app)
+{
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowTitle(tr("Untitled - %1").arg(QString::fromLatin1(kAppTitle)));
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    OnCreateClient();
+    resize(1024, 720);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::OnCreateClient()
+{
+    m_wndSplitter = new QSplitter(Qt::Horizontal, this);
+    m_wndSplitter->setObjectName(QStringLiteral("frameSplitter"));
+    m_wndSplitter->setChildrenCollapsible(false);
+    auto* tree = new CTeamView(m_app, m_wndSplitter);
+    auto* view = new COrbekView(m_app, m_wndSplitter);
+    m_wndSplitter->addWidget(tree);
+    m_wndSplitter->addWidget(view);
+    // The tree keeps its width when the window grows.
+    m_wndSplitter->setStretchFactor(0, 0);
+    m_wndSplitter->setStretchFactor(1, 1);
+    m_wndSplitter->setSizes({CTeamView::kInitialWidth, 700});
+    setCentralWidget(m_wndSplitter);
+    tree->setFocus();
+}
+
+CTeamView* CMainFrame::TeamView() const
+{
+    return m_wndSplitter ? qobject_cast<CTeamView*>(m_wndSplitter->widget(0)) : nullptr;
+}
+
+COrbekView* CMainFrame::MainView() const
+{
+    return m_wndSplitter ? qobject_cast<COrbekView*>(m_wndSplitter->widget(1)) : nullptr;
+}
+
+CPlayerAttributesView* CMainFrame::PlayerForm() const
+{
+    const COrbekView* view = MainView();
+    return view ? view->PlayerForm() : nullptr;
+}
+
+QAction* CMainFrame::Action(int commandId) const
+{
+    const auto found = m_actions.find(commandId);
+    return found != m_actions.end() ? found->second : nullptr;
+}
+
+void CMainFrame::SetCaptionFromGameFile()
+{
+    setWindowTitle(QStringLiteral("%1 - %2").arg(m_app.GameFilePath(), QString::fromLatin1(kAppTitle)));
+}
+
+void CMainFrame::UpdateCommandUI()
+{
+    const CGame& game = m_app.Game();
+    const bool loaded = game.IsLoaded();
+    const bool playerSelected = game.m_nCurPlayer != -1;
+    const std::pair<int, bool> rules[] = {
+        {Command::kSave, game.m_bModified != 0},
+        {Command::kSaveAs, loaded},
+        {Command::kFind, loaded},
+        {Command::kFindNext, loaded && !m_app.m_strFindText.isEmpty()},
+        {Command::kTeamProperties, loaded},
+        {Command::kPlayerStats, playerSelected},
+        {Command::kCopyFrom, playerSelected},
+        {Command::kCollapseTeamsTree, loaded},
+    };
+    for (const auto& [id, enabled] : rules)
+        if (QAction* action = Action(id))
+            action->setEnabled(enabled);
+}
+
+void CMainFrame::CommitCurrentPlayer()
+{
+    const int current = m_app.Game().m_nCurPlayer;
+    if (current != -1)
+        if (CPlayerAttributesView* form = PlayerForm())
+            form->ShowPlayer(current);
+}
+
+bool CMainFrame::SaveModifiedIfWanted()
+{
+    if (!m_app.Game().m_bModified)
+        return true;
+    const auto answer = Messages().ShowMessage(this,
+        tr("Data in the current file has been modifed. Do you want to save the data?"),
+        IMessageService::Buttons::YesNo, IMessageService::Icon::Question);
+    if (answer != IMessageService::Answer::Yes)
+        return true;
+    OnSave();
+    // A failed save keeps the file and the edits: the caller stops.
+    return !m_app.Game().m_bModified;
+}
+
+void CMainFrame::OnOpen()
+{
+    if (!SaveModifiedIfWanted())
+        return;
+    const QString chosen = Messages().GetOpenFileName(this, tr("Open"), m_app.GameFilePath(),
+        QString::fromLatin1(kOpenFilter));
+    if (chosen.isEmpty())
+        return;
+    m_app.LoadGameFile(QFileInfo(WithDefaultExtension(chosen, true)).absoluteFilePath());
+    // The caption follows m_strGameFile, which a failed load has emptied.
+    SetCaptionFromGameFile();
+    m_app.OnIdle();
+}
+
+void CMainFrame::OnSave()
+{
+    CommitCurrentPlayer();
+    m_app.SaveGameFile();
+}
+
+void CMainFrame::OnSaveAs()
+{
+    CommitCurrentPlayer();
+    const QString chosen = Messages().GetSaveFileName(this, tr("Save As"), m_app.GameFilePath(),
+        QString::fromLatin1(kSaveFilter));
+    if (chosen.isEmpty())
+        return;
+    if (m_app.SaveGameFile(QFileInfo(WithDefaultExtension(chosen, false)).absoluteFilePath()))
+        SetCaptionFromGameFile();
+}
+
+void CMainFrame::OnDropFiles(const QStringList& paths)
+{
+    if (paths.isEmpty())
+        return;
+    // A drop asks about unsaved data first, as Open does: no edits are lost
+    // without asking.
+    if (!SaveModifiedIfWanted())
+        return;
+    if (m_app.LoadGameFile(QFileInfo(paths.first()).absoluteFilePath()))
+        SetCaptionFromGameFile();
+    activateWindow();
+    raise();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!LocalFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QStringList files = LocalFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Questions and boxes come after the drop has finished, so the program
+    // the files came from is not kept waiting.
+    QMetaObject::invokeMethod(this, [this, files] { OnDropFiles(files); }, Qt::QueuedConnection);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!SaveModifiedIfWanted()) {
+        event->ignore();
+        return;
+    }
+    SavePlacement();
+    event->accept();
+}
+
+void CMainFrame::SavePlacement()
+{
+    WindowPlacement::Write(WindowPlacement::CurrentShowCommand(*this), WindowPlacement::NormalRect(*this));
+}
+
+Qt::WindowStates CMainFrame::RestorePlacement()
+{
+    return WindowPlacement::Apply(*this, WindowPlacement::Read());
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <map>
+
+class COrbekApp;
+class COrbekView;
+class CPlayerAttributesView;
+class COrbekStatusBar;
+class CTeamView;
+class QAction;
+class QSplitter;
+class QToolBar;
+
+// The editor's one top-level window: menu, toolbar, status bar, the 1 x 2
+// splitter with the team tree and the right-hand view, and the commands
+// that act on the whole file (open, save, save as, drop, close) and on the
+// loaded game (edit, view and help menus). It keeps no game state of its
+// own: it reads and changes COrbekApp's.
+class CMainFrame : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(COrbekApp& app);
+    ~CMainFrame() override;
+
+    // Reads the stored placement and sizes the window before it is shown.
+    // Returns the state to show it in (a window closed maximised comes back
+    // maximised).
+    Qt::WindowStates RestorePlacement();
+
+    // Pane (0, 0) of the frame's splitter, and the view in pane (0, 1).
+    CTeamView* TeamView() const;
+    COrbekView* MainView() const;
+    CPlayerAttributesView* PlayerForm() const;
+
+    QAction* Action(int commandId) const;
+    // Enables the commands from the application's state.
+    void UpdateCommandUI();
+    // "%s - Orbek" with the loaded file's path.
+    void SetCaptionFromGameFile();
+
+    // The unsaved-data question. False when the user chose to save and the
+    // save failed: the caller must not go on.
+    bool SaveModifiedIfWanted();
+
+    void OnOpen();
+    void OnSave();
+    void OnSaveAs();
+    // Loads the first of the dropped files.
+    void OnDropFiles(const QStringList& paths);
+    void OnFind();
+    void OnFindNext();
+    void OnTeamProperties();
+    void OnPlayerStats();
+    void OnCopyFrom();
+    void OnCollapseTeamsTree();
+    void OnHelpContents();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void OnCreateClient();
+    // F6 and Shift+F6: the focus goes to the next or previous pane.
+    void ActivateNextPane(bool forward);
+    // Commits the player form before the file is written.
+    void CommitCurrentPlayer();
+    void SavePlacement();
+
+    COrbekApp& m_app;
+    QSplitter* m_wndSplitter = nullptr;
+    COrbekStatusBar* m_wndStatusBar = nullptr;
+    QToolBar* m_wndToolBar = nullptr;
+    std::map<int, QAction*> m_actions;
+};

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "CGame.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class CMainFrame;
+class CPlayerAttributesView;
+class CTeamView;
+
+// The application: starts the editor, owns the loaded game (CGame) and the
+// main window, and forwards the game operations to the model. A core
+// operation that fails is reported here, in a box with the core's message.
+//
+// Ownership:  COrbekApp ──owns──> CGame (tables, names, current player)
+//                 └──────owns──> CMainFrame ──> panes (tree, banner, form)
+// Views and dialogs get a COrbekApp& and hold ids, never records.
+class COrbekApp : public QObject
+{
+    Q_OBJECT
+
+public:
+    COrbekApp();
+    ~COrbekApp() override;
+    COrbekApp(const COrbekApp&) = delete;
+    COrbekApp& operator=(const COrbekApp&) = delete;
+
+    // The start-up sequence. `arguments` are the command-line arguments
+    // after the program name; the first one, if any, is a game file.
+    // False ends the program (a named file that cannot be opened at all).
+    bool InitInstance(const QStringList& arguments);
+    // Frees the game at the end of the run.
+    int ExitInstance();
+
+    CGame& Game() { return m_game; }
+    const CGame& Game() const { return m_game; }
+    CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
+    // The panes, found through the frame's splitters; null before start-up.
+    CTeamView* TeamView() const;
+    CPlayerAttributesView* PlayerForm() const;
+
+    // Game operations. Each returns false after showing the core's message.
+    bool LoadGameFile();
+    bool LoadGameFile(const QString& path);
+    // Empty path: save in place. A successful Save As makes the new path the
+    // loaded file.
+    bool SaveGameFile(const QString& newPath = {});
+    void FreeGameData();
+    bool MovePlayer(std::uint32_t playerId, std::uint16_t oldTeam, std::uint16_t newTeam, bool bSelect);
+    void RefreshPlayerLabel(std::uint32_t playerId, bool bRebuild);
+    void RefreshAllLabels();
+
+    // The tree's selection changed to the node with this item data.
+    void OnTreeSelection(std::uint32_t itemData);
+
+    // Asks for the game folder and remembers it in "Orbek.INI".
+    void BrowseForGameFolder();
+    // The About command.
+    void OnAppAbout();
+
+    // The work the framework did at idle time: the player form is enabled
+    // exactly while a player is current, and the commands follow the state.
+    // Runs whenever the event loop is about to wait, and after every command.
+    void OnIdle();
+
+    // Game text for display (the loaded file's path is already Unicode).
+    static QString FromGameText(const std::string& bytes);
+    QString GameFilePath() const { return QString::fromStdString(m_game.m_strGameFile); }
+
+    QString m_strGameFolder;
+    bool m_bFindMatchCase = false;
+    int m_nFindDirection = 0; // 0 = Down, 1 = Up
+    QString m_strFindText;
+    bool m_bFindWholeWord = false;
+
+private:
+    void ShowSplash();
+    void ReadGameFolder();
+    // Where the folder browser starts: "C:\" where drive letters exist.
+    static QString InitialBrowseFolder();
+
+    CGame m_game;
+    std::unique_ptr<CMainFrame> m_pMainFrame;
+};
