@@ -1,0 +1,466 @@
+#include "CPlayerAttributesView.h"
+
+#include "CBmpDialog.h"
+#include "CCopyFromDlg.h"
+#include "LoadBitmapFile.h"
+#include "PhotoPath.h"
+#include "PlayerPhoto.h"
+#include "WholeNumber.h"
+#include "ui_PlayerAttributesView.h"
+
+#include "gamedata/Cp1252.h"
+#include "shell/COrbekApp.h"
+#include "shell/HtmlHelp.h"
+#include "shell/MessageService.h"
+#include "teamdialogs/CPlayerStatsDlg.h"
+
+#include <QButtonGroup>
+#include <QShortcut>
+
+namespace {
+
+constexpr const char* kHelpTopic = "Orbek.chm::/Html/EditPlayer.htm";
+constexpr int kMaxNameLength = 255; // game strings carry a length byte
+constexpr int kContractUpper = 99;
+
+// Set while the form fills its controls, on every way out.
+class FillingScope
+{
+public:
+    explicit FillingScope(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~FillingScope() { m_flag = false; }
+    FillingScope(const FillingScope&) = delete;
+    FillingScope& operator=(const FillingScope&) = delete;
+
+private:
+    bool& m_flag;
+};
+
+QString GameText(const std::string& bytes)
+{
+    return QString::fromStdString(Cp1252::ToUtf8(bytes));
+}
+
+// Only a real change touches the control, so an unchanged field raises no
+// change notification (and marks nothing).
+void SetText(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+// Checks the radio button with this id; -1 (or any id without a button)
+// leaves the whole group unchecked.
+void SetRadio(QButtonGroup* group, int id)
+{
+    if (group->checkedId() == id)
+        return;
+    if (QAbstractButton* button = group->button(id)) {
+        button->setChecked(true);
+        return;
+    }
+    group->setExclusive(false);
+    for (QAbstractButton* button : group->buttons())
+        button->setChecked(false);
+    group->setExclusive(true);
+}
+
+void SetIds(QButtonGroup* group, std::initializer_list<QAbstractButton*> buttons)
+{
+    int id = 0;
+    for (QAbstractButton* button : buttons)
+        group->setId(button, id++);
+}
+
+} // namespace
+
+CPlayerAttributesView::CPlayerAttributesView(COrbekApp& app, QWidget* parent)
+    : QWidget(parent)
+    , m_app(app)
+    , m_ui(std::make_unique<Ui::PlayerAttributesView>())
+{
+    setObjectName(QStringLiteral("playerAttributesView"));
+    m_ui->setupUi(this);
+    auto& ui = *m_ui;
+    SetIds(ui.buttonGroupType, {ui.radioOpener, ui.radioBatsman, ui.radioAllRounder, ui.radioBowler});
+    SetIds(ui.buttonGroupKeeperTime, {ui.radioFulltime, ui.radioParttime});
+    SetIds(ui.buttonGroupBowlArm, {ui.radioLeftArm, ui.radioRightArm});
+    SetIds(ui.buttonGroupBatHand, {ui.radioLeftBat, ui.radioRightBat});
+    SetIds(ui.buttonGroupFootwork, {ui.radioBackFoot, ui.radioFrontFoot});
+    SetIds(ui.buttonGroupSide, {ui.radioLegSide, ui.radioOffSide});
+    SetIds(ui.buttonGroupVsPace, {ui.radioFastBowling, ui.radioSpinBowling});
+    ui.editGivenNames->setMaxLength(kMaxNameLength);
+    ui.editFamilyName->setMaxLength(kMaxNameLength);
+    ui.spinContract->SetBuddy(ui.editContract);
+    ui.spinContract->SetRange(0, kContractUpper);
+    ui.buttonSack->hide(); // the game's own editor never showed it either
+
+    // The marking is connected first, so it runs before each button's own handler.
+    ConnectMarking();
+    connect(ui.comboTeam, &QComboBox::activated, this, &CPlayerAttributesView::OnTeamChange);
+    connect(ui.checkKeeper, &QCheckBox::clicked, this, &CPlayerAttributesView::OnWicketkeeper);
+    connect(ui.buttonAverage, &QPushButton::clicked, this, &CPlayerAttributesView::OnAverage);
+    connect(ui.buttonGood, &QPushButton::clicked, this, &CPlayerAttributesView::OnGood);
+    connect(ui.buttonExcellent, &QPushButton::clicked, this, &CPlayerAttributesView::OnExcellent);
+    connect(ui.buttonSuper, &QPushButton::clicked, this, &CPlayerAttributesView::OnSuper);
+    connect(ui.buttonCopyFrom, &QPushButton::clicked, this, &CPlayerAttributesView::OnCopyFrom);
+    connect(ui.buttonPhoto, &QPushButton::clicked, this, &CPlayerAttributesView::OnPhoto);
+    connect(ui.buttonStats, &QPushButton::clicked, this, &CPlayerAttributesView::OnStats);
+    connect(ui.buttonSack, &QPushButton::clicked, this, &CPlayerAttributesView::OnSack);
+    connect(ui.buttonHelp, &QPushButton::clicked, this, &CPlayerAttributesView::OnHelp);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this, this, &CPlayerAttributesView::OnHelp);
+    help->setContext(Qt::WidgetWithChildrenShortcut);
+
+    if (m_app.Game().IsLoaded())
+        ClearForm();
+    else
+        UpdateKeeperControls();
+}
+
+CPlayerAttributesView::~CPlayerAttributesView() = default;
+
+void CPlayerAttributesView::ConnectMarking()
+{
+    auto& ui = *m_ui;
+    for (QLineEdit* edit : {ui.editGivenNames, ui.editFamilyName, static_cast<QLineEdit*>(ui.editBirth),
+             ui.editSalary, ui.editContract})
+        connect(edit, &QLineEdit::textChanged, this, &CPlayerAttributesView::MarkModifiedNow);
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
+        // Opening a dialog or the help changes nothing by itself; the contract
+        // arrows mark through the text they change.
+        if (button == ui.buttonStats || button == ui.buttonPhoto || button == ui.buttonHelp
+            || ui.spinContract->isAncestorOf(button))
+            continue;
+        connect(button, &QAbstractButton::clicked, this, &CPlayerAttributesView::MarkModifiedNow);
+    }
+    for (QComboBox* combo : {ui.comboTeam, ui.comboOrigin, ui.comboBowlStyle})
+        connect(combo, &QComboBox::activated, this, &CPlayerAttributesView::MarkModifiedNow);
+}
+
+CPlayer* CPlayerAttributesView::Current() const
+{
+    return m_nPlayer != 0 ? m_app.Game().Player(static_cast<std::uint32_t>(m_nPlayer)) : nullptr;
+}
+
+void CPlayerAttributesView::MarkModifiedNow()
+{
+    if (m_bFilling || !Current())
+        return;
+    Current()->m_bModified = 1;
+    m_app.Game().m_bModified = 1;
+    m_app.RefreshPlayerLabel(static_cast<std::uint32_t>(m_nPlayer), false);
+}
+
+void CPlayerAttributesView::MarkIfChanged()
+{
+    CPlayer* player = Current();
+    if (!player || !PlayerForm::DiffersFromCopy(*player, m_playerCopy))
+        return;
+    player->m_bModified = 1;
+    m_app.Game().m_bModified = 1;
+    m_app.RefreshPlayerLabel(static_cast<std::uint32_t>(m_nPlayer), false);
+}
+
+void CPlayerAttributesView::ShowPlayer(int playerId)
+{
+    const FillingScope filling(m_bFilling);
+    if (playerId < 1)
+        return;
+    if (m_nPlayer != 0) {
+        if (!StorePlayer())
+            return;
+        MarkIfChanged();
+    }
+    ClearForm();
+    const CPlayer* player = m_app.Game().Player(static_cast<std::uint32_t>(playerId));
+    if (!player)
+        return;
+    m_nPlayer = playerId;
+    LoadPhoto(*player);
+    m_playerCopy = *player;
+    m_values = PlayerForm::Fill(*player, m_app.Game().m_teamNames.size());
+    m_shown = m_values;
+    m_ui->editBirth->SetDate(m_values.birth);
+    UpdateKeeperControls();
+    ShowValues();
+}
+
+void CPlayerAttributesView::ClearForm()
+{
+    m_nPlayer = 0;
+    FillLists();
+    m_ui->spinContract->SetRange(0, kContractUpper);
+    m_values = PlayerFormValues{};
+    m_ui->editBirth->SetDate(CDate{});
+    SetPhoto({});
+    UpdateKeeperControls();
+    ShowValues();
+}
+
+void CPlayerAttributesView::FillLists()
+{
+    const CGame& game = m_app.Game();
+    QComboBox* team = m_ui->comboTeam;
+    team->clear();
+    team->addItem(QString(), 0);
+    for (int id = 1; id <= PlayerForm::kTeamListSize; ++id)
+        team->addItem(GameText(game.TeamName(static_cast<std::size_t>(id))), id);
+    QComboBox* origin = m_ui->comboOrigin;
+    origin->clear();
+    origin->addItem(QString());
+    for (std::size_t id = 1; id < game.m_teamNames.size(); ++id)
+        origin->addItem(GameText(game.m_teamNames[id]));
+}
+
+bool CPlayerAttributesView::StorePlayer()
+{
+    CPlayer* player = Current();
+    if (!player)
+        return true;
+    PlayerFormValues values;
+    if (!ReadValues(values))
+        return false;
+    const GameStatus status = PlayerForm::Store(*player, values, m_shown);
+    if (!status) {
+        Messages().ShowMessage(this, QString::fromStdString(status.message()));
+        QLineEdit* field = status.message() == PlayerForm::kInvalidBirth ? m_ui->editBirth
+            : status.message() == PlayerForm::kNotAnInteger              ? m_ui->editContract
+                                                                         : m_ui->editSalary;
+        field->setFocus();
+        return false;
+    }
+    m_values = values;
+    return true;
+}
+
+bool CPlayerAttributesView::ReadValues(PlayerFormValues& values)
+{
+    auto& ui = *m_ui;
+    values = m_values;
+    if (!ReadName(ui.editGivenNames, values.givenNames) || !ReadName(ui.editFamilyName, values.familyName)
+        || !ReadNumber(ui.editContract, values.contract))
+        return false;
+    values.origin = ui.comboOrigin->currentIndex();
+    if (!ReadNumber(ui.editSalary, values.salary))
+        return false;
+    values.team = ui.comboTeam->currentIndex();
+    values.footwork = ui.buttonGroupFootwork->checkedId();
+    values.batHand = ui.buttonGroupBatHand->checkedId();
+    values.vsPace = ui.buttonGroupVsPace->checkedId();
+    values.side = ui.buttonGroupSide->checkedId();
+    values.bowlStyle = ui.comboBowlStyle->currentIndex();
+    values.bowlArm = ui.buttonGroupBowlArm->checkedId();
+    values.type = ui.buttonGroupType->checkedId();
+    values.keeper = ui.checkKeeper->isChecked();
+    values.keeperTime = ui.buttonGroupKeeperTime->checkedId();
+    values.birth = ui.editBirth->GetDate();
+    return true;
+}
+
+bool CPlayerAttributesView::ReadName(QLineEdit* edit, std::string& name)
+{
+    std::string error;
+    const auto bytes = Cp1252::FromUtf8(edit->text().toStdString(), &error);
+    if (!bytes) {
+        Messages().ShowMessage(this, QStringLiteral("This name cannot be stored in the game file: %1.")
+                                         .arg(QString::fromStdString(error)));
+        edit->setFocus();
+        return false;
+    }
+    name = *bytes;
+    return true;
+}
+
+bool CPlayerAttributesView::ReadNumber(QLineEdit* edit, long long& number)
+{
+    const auto value = ParseWholeNumber(edit->text());
+    if (!value) {
+        Messages().ShowMessage(this, QString::fromLatin1(kEnterAnInteger));
+        edit->setFocus();
+        edit->selectAll();
+        return false;
+    }
+    number = *value;
+    return true;
+}
+
+void CPlayerAttributesView::ShowValues()
+{
+    auto& ui = *m_ui;
+    SetText(ui.editGivenNames, GameText(m_values.givenNames));
+    SetText(ui.editFamilyName, GameText(m_values.familyName));
+    SetText(ui.editContract, QString::number(m_values.contract));
+    SetText(ui.editSalary, QString::number(m_values.salary));
+    ui.comboOrigin->setCurrentIndex(m_values.origin < ui.comboOrigin->count() ? m_values.origin : -1);
+    ui.comboTeam->setCurrentIndex(m_values.team < ui.comboTeam->count() ? m_values.team : -1);
+    ShowAbilityValues();
+}
+
+void CPlayerAttributesView::ShowAbilityValues()
+{
+    auto& ui = *m_ui;
+    SetRadio(ui.buttonGroupFootwork, m_values.footwork);
+    SetRadio(ui.buttonGroupBatHand, m_values.batHand);
+    SetRadio(ui.buttonGroupVsPace, m_values.vsPace);
+    SetRadio(ui.buttonGroupSide, m_values.side);
+    ui.comboBowlStyle->setCurrentIndex(m_values.bowlStyle < ui.comboBowlStyle->count() ? m_values.bowlStyle : -1);
+    SetRadio(ui.buttonGroupBowlArm, m_values.bowlArm);
+    SetRadio(ui.buttonGroupType, m_values.type);
+    ui.checkKeeper->setChecked(m_values.keeper);
+    SetRadio(ui.buttonGroupKeeperTime, m_values.keeperTime);
+}
+
+void CPlayerAttributesView::UpdateKeeperControls()
+{
+    m_ui->radioFulltime->setEnabled(m_values.keeper);
+    m_ui->radioParttime->setEnabled(m_values.keeper);
+}
+
+void CPlayerAttributesView::OnWicketkeeper()
+{
+    m_values.keeper = m_ui->checkKeeper->isChecked();
+    UpdateKeeperControls();
+}
+
+void CPlayerAttributesView::OnTeamChange()
+{
+    CPlayer* player = Current();
+    if (!player)
+        return;
+    const int data = m_ui->comboTeam->currentData().toInt();
+    const std::uint16_t newTeam = data > 0 ? static_cast<std::uint16_t>(data) : kNoTeam;
+    if (!m_app.MovePlayer(static_cast<std::uint32_t>(m_nPlayer), m_playerCopy.Team(), newTeam, true)) {
+        // Refused (a full squad): the list goes back to where the player is.
+        const std::uint16_t team = player->Team();
+        m_ui->comboTeam->setCurrentIndex(team >= 1 && team <= PlayerForm::kTeamListSize ? team : -1);
+    }
+}
+
+void CPlayerAttributesView::OnSack()
+{
+    CPlayer* player = Current();
+    if (!player)
+        return;
+    if (player->Team() == kNoTeam) {
+        Messages().ShowMessage(this, QStringLiteral("You can't sack me! I am not in a team ;>"));
+        return;
+    }
+    if (!StorePlayer())
+        return;
+    m_values.team = -1;
+    player->SetTeam(kNoTeam);
+    ShowValues();
+    m_app.MovePlayer(static_cast<std::uint32_t>(m_nPlayer), m_playerCopy.Team(), kNoTeam, false);
+}
+
+void CPlayerAttributesView::OnAverage()
+{
+    OnLevel(AbilityPresets::Level::Average);
+}
+
+void CPlayerAttributesView::OnGood()
+{
+    OnLevel(AbilityPresets::Level::Good);
+}
+
+void CPlayerAttributesView::OnExcellent()
+{
+    OnLevel(AbilityPresets::Level::Excellent);
+}
+
+void CPlayerAttributesView::OnLevel(AbilityPresets::Level level)
+{
+    if (!Current())
+        return;
+    // Only the type decides the image; the commit below reads everything else.
+    m_values.type = m_ui->buttonGroupType->checkedId();
+    ApplyAndReshow(AbilityPresets::LevelImage(level, m_values.type));
+}
+
+void CPlayerAttributesView::OnSuper()
+{
+    if (!Current())
+        return;
+    ApplyAndReshow(AbilityPresets::SuperImage());
+}
+
+void CPlayerAttributesView::ApplyAndReshow(const AbilityPresets::AbilityImage& image)
+{
+    CPlayer* player = Current();
+    AbilityPresets::ApplyAbilities(*player, image);
+    player->m_bModified = 1;
+    m_app.Game().m_bModified = 1;
+    // Commits the form over the image (its type, keeping, bowling, hand and
+    // changed preferences win) and shows the new abilities.
+    ShowPlayer(m_nPlayer);
+}
+
+void CPlayerAttributesView::OnCopyFrom()
+{
+    CPlayer* player = Current();
+    if (!player)
+        return;
+    CCopyFromDlg dialog(m_app.Game(), this);
+    if (dialog.exec() != QDialog::Accepted || dialog.m_nChosen < 0)
+        return;
+    const CPlayer* source = m_app.Game().Player(static_cast<std::uint32_t>(dialog.m_nChosen));
+    if (!source)
+        return;
+    AbilityPresets::CopyAbilities(*player, *source);
+    PlayerForm::RefreshAbilities(*player, m_values, m_shown);
+    UpdateKeeperControls();
+    // Only the copied fields are shown again: names and numbers being typed stay.
+    ShowAbilityValues();
+}
+
+void CPlayerAttributesView::OnStats()
+{
+    if (!Current())
+        return;
+    CPlayerStatsDlg dialog(m_app.Game(), this);
+    dialog.m_nPlayer = m_nPlayer;
+    if (dialog.exec() == QDialog::Accepted)
+        MarkIfChanged();
+}
+
+void CPlayerAttributesView::OnPhoto()
+{
+    const CPlayer* player = Current();
+    if (!player)
+        return;
+    const PhotoPath target = PlayerPhotoPath(m_app.m_strGameFolder, player->GetDisplayName());
+    if (!target.ok()) {
+        Messages().ShowMessage(this, target.error, IMessageService::Buttons::Ok, IMessageService::Icon::Warning);
+        return;
+    }
+    CBmpDialog dialog(true, QString(), QString(), this);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    QImage photo;
+    if (PlayerPhoto::Install(this, dialog.selectedFiles().constFirst(), target.path,
+            GameText(player->GetDisplayName()), photo))
+        SetPhoto(photo);
+}
+
+void CPlayerAttributesView::LoadPhoto(const CPlayer& player)
+{
+    const PhotoPath path = PlayerPhotoPath(m_app.m_strGameFolder, player.GetDisplayName());
+    QImage bitmap;
+    if (path.ok())
+        LoadBitmapFile(path.path, bitmap);
+    SetPhoto(bitmap);
+}
+
+void CPlayerAttributesView::SetPhoto(const QImage& bitmap)
+{
+    m_bmpPhoto = bitmap;
+    if (bitmap.isNull())
+        m_ui->labelPhoto->clear();
+    else
+        m_ui->labelPhoto->setPixmap(QPixmap::fromImage(bitmap));
+}
+
+void CPlayerAttributesView::OnHelp()
+{
+    OpenHtmlHelp(nullptr, kHelpTopic, kHelpDisplayTopic, 0);
+}

@@ -1,0 +1,58 @@
+#include "PlayerPhoto.h"
+
+#include "LoadBitmapFile.h"
+
+#include "shell/MessageService.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace PlayerPhoto {
+
+namespace {
+
+bool SameFile(const QString& a, const QString& b)
+{
+    const QString canonicalA = QFileInfo(a).canonicalFilePath();
+    return !canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath();
+}
+
+} // namespace
+
+bool Install(QWidget* parent, const QString& chosenFile, const QString& photoFile, const QString& displayName,
+    QImage& photo)
+{
+    const QByteArray bytes = ReadBitmapFileBytes(chosenFile);
+    QImage bitmap;
+    if (!LoadBitmapData(bytes, bitmap)) {
+        Messages().ShowMessage(parent, QStringLiteral("Error accessing photo file."));
+        return false;
+    }
+    if (bitmap.width() != kWidth || bitmap.height() != kHeight) {
+        Messages().ShowMessage(parent, QStringLiteral("Photo must be 60 pixels wide and 70 pixels high!"));
+        return false;
+    }
+    if (QFileInfo::exists(photoFile)) {
+        const auto answer = Messages().ShowMessage(parent,
+            QStringLiteral("Photo file for player %1 alreay exists. Do you want to replace it?").arg(displayName),
+            IMessageService::Buttons::YesNo, IMessageService::Icon::Question);
+        if (answer != IMessageService::Answer::Yes)
+            return false;
+    }
+    // Choosing the photo file itself leaves nothing to copy.
+    if (!SameFile(chosenFile, photoFile)) {
+        QSaveFile file(photoFile);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+            Messages().ShowMessage(parent,
+                QStringLiteral("The photo could not be copied to \"%1\": %2.")
+                    .arg(QDir::toNativeSeparators(photoFile), file.errorString()),
+                IMessageService::Buttons::Ok, IMessageService::Icon::Warning);
+            return false;
+        }
+    }
+    photo = std::move(bitmap);
+    return true;
+}
+
+} // namespace PlayerPhoto
