@@ -1,0 +1,38 @@
+#include "teamdialogs/HirePlayers.h"
+
+#include "CGame.h"
+
+namespace HirePlayers {
+
+std::vector<Candidate> Candidates(const CGame& game, int teamId)
+{
+    std::vector<Candidate> rows;
+    for (const auto& player : game.m_players) {
+        if (!player || player->Team() == teamId)
+            continue;
+        const std::uint16_t team = player->Team();
+        const std::size_t nameIndex = team != kNoTeam ? team : player->Origin();
+        rows.push_back({player->m_nId, player->GetDisplayName(), player->GetTypeAbbrev(),
+            nameIndex == kNoTeam ? std::string() : game.TeamName(nameIndex), player->GetImageIndex()});
+    }
+    return rows;
+}
+
+std::string Hire(CGame& game, int teamId, const std::vector<std::uint32_t>& playerIds)
+{
+    CTeam* team = game.Team(static_cast<std::uint32_t>(teamId));
+    if (!team)
+        return {};
+    if (team->m_wPlayerCount + playerIds.size() > static_cast<std::size_t>(kMaxSquadForHire))
+        return "Too many players (max. 40)";
+    for (const std::uint32_t id : playerIds) {
+        if (const CPlayer* player = game.Player(id)) {
+            const GameStatus status = game.MovePlayer(id, player->Team(), static_cast<std::uint16_t>(teamId), false);
+            if (!status)
+                return status.message();
+        }
+    }
+    return {};
+}
+
+} // namespace HirePlayers

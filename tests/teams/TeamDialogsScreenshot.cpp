@@ -1,0 +1,41 @@
+// Saves pictures of the Team Properties dialog and the hire list on the
+// team tests' game, to check their layout by eye:
+//   xvfb-run ./TeamDialogsScreenshot <folder>
+#include "TeamsTestGame.h"
+
+#include "teamdialogs/CPlayerListDlg.h"
+#include "teamdialogs/CTeamPropertiesDlg.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTreeWidget>
+
+#include <iostream>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::cerr << "usage: TeamDialogsScreenshot <folder>\n";
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    teamstest::LoadedGame game;
+
+    CTeamPropertiesDlg team(game.game);
+    team.show();
+    auto* xi = team.findChild<QTreeWidget*>("IDC_FIRST_XI");
+    xi->topLevelItem(3)->setSelected(true);
+    app.processEvents();
+    const bool teamSaved = team.grab().save(folder.filePath("TeamProperties.png"));
+
+    CPlayerListDlg hire(game.game, teamstest::kTestTeam);
+    hire.show();
+    app.processEvents();
+    const bool hireSaved = hire.grab().save(folder.filePath("PlayerList.png"));
+    if (!teamSaved || !hireSaved) {
+        std::cerr << "could not save the pictures in " << argv[1] << "\n";
+        return 1;
+    }
+    return 0;
+}

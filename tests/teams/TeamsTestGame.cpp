@@ -1,0 +1,132 @@
+#include "TeamsTestGame.h"
+
+#include "GameFileBuilder.h"
+#include "RealisticGame.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace tg = testgame;
+
+namespace teamstest {
+
+const char* const kTestTeamName = "Aardvark Wanderers";
+
+const std::vector<std::string>& TestSquadNames()
+{
+    static const std::vector<std::string> names{"Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot", "Golf", "Hotel",
+        "India", "Juliet", "Kilo", "Lima", "Mike", "Xray", "Yankee"};
+    return names;
+}
+
+namespace {
+
+const char* const kOtherTeamNames[] = {"Yorkshire", "Kent", "Surrey", "Essex", "Sussex", "Durham", "", "Lancashire",
+    "Somerset", "Hampshire", "Middlesex", "Warwickshire", "Worcestershire", "Glamorgan", "Gloucestershire",
+    "Leicestershire", "Derbyshire", "Nottinghamshire"};
+
+tg::PlayerDescription& PlayerOf(tg::GameDescription& game, std::uint16_t id)
+{
+    tg::PlayerDescription* player = game.FindPlayer(id);
+    if (!player)
+        throw std::logic_error("no player " + std::to_string(id));
+    return *player;
+}
+
+std::vector<std::uint16_t> FreePlayers(const tg::GameDescription& game)
+{
+    std::vector<std::uint16_t> ids;
+    for (const auto& player : game.players) {
+        if (player.U16(tg::layout::kTeam) == tg::layout::kNoTeam)
+            ids.push_back(player.id);
+    }
+    return ids;
+}
+
+} // namespace
+
+TeamsGame MakeTeamsGame()
+{
+    tg::RealisticOptions options;
+    options.minSquad = 15;
+    options.maxSquad = 15;
+    options.restTeamNameStrings = 4;
+    TeamsGame result;
+    tg::GameDescription& game = result.description;
+    game = tg::MakeRealisticGame(20261206, 600, options);
+
+    for (std::size_t i = 0; i < game.header.ids.size(); ++i) {
+        const std::string name = game.header.ids[i] == kTestTeam ? kTestTeamName : kOtherTeamNames[i];
+        game.header.names[0][i] = name;
+        game.header.names[1][i] = name.substr(0, 6);
+        game.header.names[2][i] = name.substr(0, 3);
+    }
+
+    tg::TeamRecordDescription& team = *game.FindTeam(kTestTeam);
+    const auto& names = TestSquadNames();
+    team.squad.resize(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        tg::PlayerDescription& player = PlayerOf(game, team.squad[i]);
+        player.SetNames("John", names[i]);
+        result.testSquad.push_back(team.squad[i]);
+    }
+    team.firstXI.assign(team.squad.begin(), team.squad.begin() + 11);
+    team.SetCaptain(3).SetKeeper(6).SetOpenBowler1(9).SetOpenBowler2(10).SetBudget(500000);
+
+    // Squads of 37 and 38 from the players without a team.
+    std::vector<std::uint16_t> free = FreePlayers(game);
+    auto grow = [&](std::uint16_t teamId, std::size_t size) {
+        tg::TeamRecordDescription& grown = *game.FindTeam(teamId);
+        while (grown.squad.size() < size) {
+            const std::uint16_t id = free.back();
+            free.pop_back();
+            PlayerOf(game, id).SetTeam(teamId);
+            grown.squad.push_back(id);
+        }
+    };
+    grow(kTeamOf37, 37);
+    grow(kTeamOf38, 38);
+    if (free.size() < 2)
+        throw std::logic_error("the test game needs players without a team");
+    result.noOriginPlayer = free[0];
+    PlayerOf(game, free[0]).SetOrigin(tg::layout::kNoTeam);
+    result.originPlayer = free[1];
+    PlayerOf(game, free[1]).SetOrigin(kOriginTeam);
+    result.otherTeamXIPlayer = game.FindTeam(kOriginTeam)->firstXI.at(0);
+    return result;
+}
+
+LoadedGame::LoadedGame(const std::string& fileName)
+    : built(MakeTeamsGame())
+{
+    const auto path = dir / fileName;
+    tg::WriteGame(built.description, path);
+    const GameStatus status = game.LoadGameFile(path.string());
+    if (!status)
+        throw std::runtime_error("the test game does not load: " + status.message());
+}
+
+std::uint32_t LoadedGame::IdOf(const std::string& familyName) const
+{
+    const auto& names = TestSquadNames();
+    const auto it = std::find(names.begin(), names.end(), familyName);
+    if (it == names.end())
+        throw std::logic_error("no test player " + familyName);
+    return built.testSquad[static_cast<std::size_t>(it - names.begin())];
+}
+
+std::vector<std::string> LoadedGame::Names(const std::vector<std::uint32_t>& ids)
+{
+    std::vector<std::string> result;
+    for (const std::uint32_t id : ids)
+        result.push_back(id == 0 ? std::string() : Player(id).m_strFamilyName);
+    return result;
+}
+
+std::vector<std::string> LoadedGame::FirstXINames(std::uint16_t teamId)
+{
+    const auto& xi = Team(teamId).m_firstXI;
+    return Names(std::vector<std::uint32_t>(xi.begin(), xi.end()));
+}
+
+} // namespace teamstest
