@@ -168,6 +168,35 @@ GameStatus WriteRest(std::span<const std::uint8_t> source, std::size_t start, co
     return out.Copy(pending, size);
 }
 
+// The game finds its players by scanning for "CrBowler" from the start,
+// and a "C" consumes the seven bytes after it. A team name holding that
+// text, or a "C" just before the marker, would hide the players from the
+// game and from the editor, so the new header followed by the bytes up to
+// the marker must still lead the scan to the marker.
+GameStatus CheckHeaderKeepsPlayerMarker(const CGame& game, std::span<const std::uint8_t> source, const GameFileLayout& layout)
+{
+    struct MemorySink : ByteSink
+    {
+        std::vector<std::uint8_t> bytes;
+        GameStatus Write(const void* data, std::size_t size) override
+        {
+            const auto* first = static_cast<const std::uint8_t*>(data);
+            bytes.insert(bytes.end(), first, first + size);
+            return {};
+        }
+    } header;
+    Emitter out(source, header);
+    Renames ignored;
+    ORBEK_TRY(WriteHeader(game, layout.header, out, ignored));
+    const std::size_t markerAt = header.bytes.size() + (layout.playerMarker - layout.header.end);
+    header.bytes.insert(header.bytes.end(), source.begin() + static_cast<std::ptrdiff_t>(layout.header.end),
+                        source.begin() + static_cast<std::ptrdiff_t>(layout.playerMarker + 8));
+    if (GameFileFormat::ScanPlayerMarker(header.bytes) != markerAt)
+        return GameStatus::Failure("The team names cannot be stored: a name holding \"CrBowler\", or a \"C\" at the "
+                                   "end of the last names, would hide the list of players from the game. Nothing was written.");
+    return {};
+}
+
 std::string Quoted(const std::string& text)
 {
     return "\"" + text + "\"";
@@ -223,6 +252,7 @@ GameStatus Write(const CGame& game, std::span<const std::uint8_t> source, const 
     Emitter out(source, sink);
     Renames renames;
     if (layout.header.valid) {
+        ORBEK_TRY(CheckHeaderKeepsPlayerMarker(game, source, layout));
         ORBEK_TRY(WriteHeader(game, layout.header, out, renames));
         ORBEK_TRY(out.Copy(layout.header.end, layout.playersStart));
     } else {
