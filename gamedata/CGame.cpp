@@ -53,6 +53,7 @@ void CGame::FreeGameData()
     m_teams.clear();
     m_loadedPlayerOrder.clear();
     m_loadedTeamOrder.clear();
+    m_source.Forget();
 }
 
 GameStatus CGame::LoadGameFile(const std::string& path)
@@ -69,6 +70,7 @@ GameStatus CGame::LoadGameFile()
 
     std::vector<std::uint8_t> data;
     GameFileLayout layout;
+    const auto stamp = SourceSnapshot::StampOf(path); // before reading: a later change shows as a new stamp
     GameStatus status = FileIO::ReadWholeFile(path, data);
     if (status)
         status = NamingFile("Cannot load", path, GameFileFormat::Parse(data, layout));
@@ -83,6 +85,7 @@ GameStatus CGame::LoadGameFile()
 
     GameFileReader::ReadPlayers(*this, data, layout);
     GameFileReader::ReadTeams(*this, data, layout);
+    m_source.Loaded(stamp, std::move(data), std::move(layout));
     if (m_pListener)
         m_pListener->RebuildTree();
     return {};
@@ -95,13 +98,13 @@ GameStatus CGame::SaveGameFile(const std::string& newPath)
     const std::string source = m_strGameFile;
     const std::string target = newPath.empty() ? m_strGameFile : newPath;
 
-    std::vector<std::uint8_t> data;
-    GameFileLayout layout;
-    if (auto status = FileIO::ReadWholeFile(source, data); !status)
+    std::vector<std::uint8_t> scratch;
+    GameFileLayout scratchLayout;
+    const std::vector<std::uint8_t>* data = nullptr;
+    const GameFileLayout* layout = nullptr;
+    if (auto status = m_source.Current(source, scratch, scratchLayout, data, layout); !status)
         return status;
-    if (auto status = GameFileFormat::Parse(data, layout); !status)
-        return status;
-    if (auto status = GameFileWriter::CheckSource(*this, layout); !status)
+    if (auto status = GameFileWriter::CheckSource(*this, *layout); !status)
         return NamingFile("Cannot save", target, status);
     if (auto status = FileIO::CheckWritableTarget(target); !status)
         return status;
@@ -109,10 +112,11 @@ GameStatus CGame::SaveGameFile(const std::string& newPath)
     FileIO::SafeFileWriter out(target);
     if (auto status = out.Open(); !status)
         return status;
-    if (auto status = GameFileWriter::Write(*this, data, layout, out); !status)
+    if (auto status = GameFileWriter::Write(*this, *data, *layout, out); !status)
         return status;
     if (auto status = out.Commit(); !status)
         return status;
+    m_source.Saved(target);
 
     m_strGameFile = target;
     for (auto& player : m_players)

@@ -3,6 +3,7 @@
 #include "CPlayer.h"
 #include "CTeam.h"
 #include "GameError.h"
+#include "SourceSnapshot.h"
 
 #include <cstdint>
 #include <memory>
@@ -78,4 +79,5 @@ public:
 
 private:
     IGameListener* m_pListener = nullptr;
+    SourceSnapshot m_source; // what the file held when loaded or last saved
 };

@@ -178,16 +178,41 @@ TEST(SafeSave, TheRefusalOfAReplacedFileNamesTheFile)
     ExpectReplacedFileRefused(WithOtherPlayerIds(), true);
 }
 
-TEST(SafeSave, AFileWhoseOpaqueBytesChangedIsStillTheSameGame)
+TEST(SafeSave, AFileAnotherProgramRewroteIsNotMergedWithTheLoadedGame)
 {
-    // The check is about players and teams; other bytes the game rewrote
-    // are taken from disk as they now stand.
+    // Same players and teams, other bytes: another save of the same game,
+    // or the game itself writing. Saving over it would mix stale records
+    // with the new file, so the save is refused and nothing is written.
     EditedGame edited;
     auto changed = edited.file.built.bytes;
     changed[edited.file.built.playerMarker - 1] ^= 0x55;
     tg::WriteFileBytes(edited.file.path, changed);
+    const auto status = edited.game.SaveGameFile();
+    EXPECT_FALSE(status.ok());
+    EXPECT_TRUE(Contains(status.message(), "changed on disk")) << status.message();
+    EXPECT_TRUE(Contains(status.message(), edited.file.path.filename().string())) << status.message();
+    EXPECT_EQ(edited.file.BytesNow(), changed);
+    EXPECT_TRUE(edited.game.m_bModified);
+
+    // The same bytes written again (a new time stamp) are still the loaded game.
+    tg::WriteFileBytes(edited.file.path, edited.file.built.bytes);
+    EXPECT_TRUE(Saves(edited.game));
+}
+
+TEST(SafeSave, ASecondSaveChecksAgainstWhatTheFirstOneWrote)
+{
+    EditedGame edited;
     ASSERT_TRUE(Saves(edited.game));
-    EXPECT_EQ(edited.file.BytesNow()[edited.file.built.playerMarker - 1], changed[edited.file.built.playerMarker - 1]);
+    auto written = edited.file.BytesNow();
+    RenameTeam(edited.game, 2, "Second Name");
+    ASSERT_TRUE(Saves(edited.game)) << "our own first save is the loaded state now";
+
+    written = edited.file.BytesNow();
+    written.back() ^= 0x01;
+    tg::WriteFileBytes(edited.file.path, written);
+    RenameTeam(edited.game, 2, "Third Name");
+    EXPECT_FALSE(edited.game.SaveGameFile().ok());
+    EXPECT_EQ(edited.file.BytesNow(), written);
 }
 
 } // namespace
