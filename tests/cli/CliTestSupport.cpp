@@ -13,12 +13,8 @@ namespace {
 std::string ShellQuote(const std::string& text)
 {
     std::string quoted = "'";
-    for (char c : text) {
-        if (c == '\'')
-            quoted += "'\\''";
-        else
-            quoted += c;
-    }
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
 
@@ -27,11 +23,8 @@ std::string ShellQuote(const std::string& text)
 CliRun RunLib(const std::vector<std::string>& args)
 {
     std::ostringstream out, err;
-    CliRun run;
-    run.exitCode = RunCli(args, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
+    const int exitCode = RunCli(args, out, err);
+    return {exitCode, out.str(), err.str()};
 }
 
 CliRun RunExe(const std::vector<std::string>& args)
@@ -42,47 +35,40 @@ CliRun RunExe(const std::vector<std::string>& args)
         command += " " + ShellQuote(arg);
     command += " >" + ShellQuote((streams / "out").string()) + " 2>" + ShellQuote((streams / "err").string());
     const int status = std::system(command.c_str());
-    CliRun run;
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ReadText((streams / "out").string());
-    run.err = ReadText((streams / "err").string());
-    return run;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText((streams / "out").string()),
+        ReadText((streams / "err").string())};
 }
 
 GameFile::GameFile(const tg::GameDescription& game, const std::string& name)
-    : description(game), path(dir / name)
+    : description(game), path(dir / name), built(tg::WriteGame(description, path))
 {
-    built = tg::WriteGame(description, path);
 }
 
-tg::GameDescription StandardGame(std::uint64_t seed)
+tg::GameDescription StandardGame()
 {
     tg::RealisticOptions options;
     options.minSquad = 12;
     options.maxSquad = 14;
     options.restTeamNameStrings = 6;
-    return tg::MakeRealisticGame(seed, 300, options);
+    return tg::MakeRealisticGame(11, 300, options);
 }
 
 std::uint16_t FirstFreePlayer(const tg::GameDescription& game)
 {
-    for (const auto& player : game.players) {
+    for (const auto& player : game.players)
         if (player.U16(tg::layout::kTeam) == tg::layout::kNoTeam)
             return player.id;
-    }
     ADD_FAILURE() << "the game has no player without a team";
     return 0;
 }
 
 std::uint16_t SquadMember(const tg::GameDescription& game, std::uint16_t teamId, std::size_t index)
 {
-    auto& mutableGame = const_cast<tg::GameDescription&>(game);
-    const auto* team = mutableGame.FindTeam(teamId);
-    if (!team || team->squad.size() <= index) {
-        ADD_FAILURE() << "team " << teamId << " has no squad place " << index;
-        return 0;
-    }
-    return team->squad[index];
+    for (const auto* team : game.TeamRecords())
+        if (team->id == teamId && index < team->squad.size())
+            return team->squad[index];
+    ADD_FAILURE() << "team " << teamId << " has no squad place " << index;
+    return 0;
 }
 
 std::string Utf8(const std::string& latin1)
@@ -90,12 +76,9 @@ std::string Utf8(const std::string& latin1)
     std::string utf8;
     for (unsigned char c : latin1) {
         EXPECT_FALSE(c >= 0x80 && c <= 0x9F) << "test text outside Latin-1";
-        if (c < 0x80) {
-            utf8 += static_cast<char>(c);
-        } else {
+        if (c >= 0x80)
             utf8 += static_cast<char>(0xC0 | (c >> 6));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        }
+        utf8 += static_cast<char>(c < 0x80 ? c : 0x80 | (c & 0x3F));
     }
     return utf8;
 }
@@ -119,8 +102,7 @@ std::vector<std::string> Lines(const std::string& text)
 
 void WriteText(const std::string& path, const std::string& text)
 {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << text;
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
 std::string ReadText(const std::string& path)

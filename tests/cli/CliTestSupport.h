@@ -40,7 +40,7 @@ struct GameFile
 };
 
 // A believable game: 18 teams, 300 players, some without a team.
-tg::GameDescription StandardGame(std::uint64_t seed = 11);
+tg::GameDescription StandardGame();
 
 // Ids of players in and out of teams in a description.
 std::uint16_t FirstFreePlayer(const tg::GameDescription& game);

@@ -3,19 +3,13 @@
 
 #include <filesystem>
 
-#include <unistd.h>
-
 namespace {
 
-TEST(Conventions, VersionPrintsTheProgramsVersionText)
+TEST(Conventions, VersionAndHelpForTheToolAndEachCommandExitZero)
 {
-    const CliRun run = RunExe({"--version"});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, "1.0b15 - Feb  3 1999\n");
-}
-
-TEST(Conventions, HelpForTheToolAndEachCommandExitsZero)
-{
+    const CliRun version = RunExe({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "1.0b15 - Feb  3 1999\n");
     const CliRun run = RunExe({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     for (const char* command : {"info", "players", "player", "teams", "team", "set", "move", "team-set", "export",
@@ -41,31 +35,16 @@ TEST(Conventions, WrongUsageExitsTwoWithAMessageOnStandardError)
     }
 }
 
-TEST(SaveCommand, WritesAnIdenticalCopyAndLeavesTheSource)
+TEST(SaveCommand, WritesAnIdenticalCopyLeavesTheSourceAndFailsOnAnUnwritablePlace)
 {
     GameFile file(StandardGame());
     const auto before = file.Bytes();
-    const std::string out = file.Sibling("COPY.CAP");
-    ASSERT_EQ(RunExe({"save", file.Path(), "-o", out}).exitCode, 0);
-    EXPECT_EQ(tg::ReadFileBytes(out), before);
+    ASSERT_EQ(RunExe({"save", file.Path(), "-o", file.Sibling("COPY.CAP")}).exitCode, 0);
+    EXPECT_EQ(tg::ReadFileBytes(file.Sibling("COPY.CAP")), before);
     EXPECT_EQ(file.Bytes(), before);
-
     const CliRun failed = RunExe({"save", file.Path(), "-o", file.Sibling("no/such/folder/OUT.CAP")});
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_FALSE(failed.err.empty());
-}
-
-TEST(Conventions, AReadOnlyFileIsNotChangedAndTheEditFails)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root may write read-only files";
-    GameFile file(StandardGame());
-    const auto before = file.Bytes();
-    std::filesystem::permissions(file.path, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
-    const CliRun run = RunExe({"set", file.Path(), std::to_string(file.description.players[0].id), "salary=1"});
-    std::filesystem::permissions(file.path, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(file.Bytes(), before);
 }
 
 // Every command on a copy of the demo game the build writes.
@@ -75,22 +54,16 @@ TEST(DemoGame, EveryCommandWorksOnIt)
     if (!std::filesystem::exists(demo))
         GTEST_SKIP() << "no demo game at " << demo;
     tg::TempDir dir;
-    const std::string game = (dir / "DATABASE.DB").string();
+    const std::string game = (dir / "DATABASE.DB").string(), csv = (dir / "players.csv").string(),
+                      copy = (dir / "COPY.DB").string();
     std::filesystem::copy_file(demo, game);
     const auto original = tg::ReadFileBytes(game);
-
-    EXPECT_EQ(RunExe({"info", game}).exitCode, 0);
-    EXPECT_EQ(RunExe({"players", game, "--format", "json"}).exitCode, 0);
-    EXPECT_EQ(RunExe({"player", game, "1"}).exitCode, 0);
-    EXPECT_EQ(RunExe({"teams", game, "--format", "csv"}).exitCode, 0);
-    EXPECT_EQ(RunExe({"team", game, "1", "--format", "json"}).exitCode, 0);
-    EXPECT_EQ(RunExe({"validate", game}).exitCode, 0);
-    const std::string csv = (dir / "players.csv").string();
-    ASSERT_EQ(RunExe({"export", game, "-o", csv}).exitCode, 0);
-    EXPECT_EQ(RunExe({"import", game, csv}).exitCode, 0);
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{{"info", game},
+             {"players", game, "--format", "json"}, {"player", game, "1"}, {"teams", game, "--format", "csv"},
+             {"team", game, "1", "--format", "json"}, {"validate", game}, {"export", game, "-o", csv},
+             {"import", game, csv}, {"save", game, "-o", copy}})
+        EXPECT_EQ(RunExe(args).exitCode, 0) << ::testing::PrintToString(args);
     EXPECT_EQ(tg::ReadFileBytes(game), original) << "export then import of the unchanged CSV";
-    const std::string copy = (dir / "COPY.DB").string();
-    ASSERT_EQ(RunExe({"save", game, "-o", copy}).exitCode, 0);
     EXPECT_EQ(tg::ReadFileBytes(copy), original);
 
     ASSERT_EQ(RunExe({"set", game, "1", "salary=1234", "footwork=front"}).exitCode, 0);

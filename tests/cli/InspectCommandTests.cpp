@@ -5,8 +5,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <set>
-
 namespace {
 
 using nlohmann::json;
@@ -25,39 +23,36 @@ TEST(InfoCommand, CountsPlayersTeamsAndFreePlayersOfTheFile)
     std::size_t free = 0;
     for (const auto& player : file.description.players)
         free += player.U16(tg::layout::kTeam) == tg::layout::kNoTeam ? 1 : 0;
-
     const json info = ParseJson(RunExe({"info", file.Path(), "--format", "json"}));
-    EXPECT_EQ(info["players"], file.description.players.size());
-    EXPECT_EQ(info["teams"], 18);
-    EXPECT_EQ(info["free_players"], free);
-    EXPECT_EQ(info["bytes"], file.built.bytes.size());
-    EXPECT_EQ(info.size(), 4u);
-
+    EXPECT_EQ(info, (json{{"players", file.description.players.size()}, {"teams", 18}, {"free_players", free},
+                        {"bytes", file.built.bytes.size()}}));
     const CliRun text = RunExe({"info", file.Path()});
     EXPECT_EQ(text.exitCode, 0);
-    EXPECT_TRUE(Contains(text.out, "free_players")) << text.out;
-    EXPECT_TRUE(Contains(text.out, std::to_string(free))) << text.out;
+    EXPECT_TRUE(Contains(text.out, "free_players") && Contains(text.out, std::to_string(free))) << text.out;
 }
 
-TEST(InfoCommand, ReportsTheEditorsMessageForAFileWithoutPlayers)
+TEST(InspectCommands, UnreadableFilesAndUnknownIdsFailWithExitStatusOne)
 {
-    tg::TempDir dir;
-    const std::string path = (dir / "EMPTY.CAP").string();
-    WriteText(path, "no players here");
-    const CliRun run = RunExe({"info", path});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(Contains(run.err, "Error reading database")) << run.err;
-    EXPECT_TRUE(run.out.empty());
-
-    const CliRun missing = RunExe({"info", (dir / "MISSING.CAP").string()});
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_TRUE(Contains(missing.err, "MISSING.CAP")) << missing.err;
+    GameFile file(StandardGame());
+    WriteText(file.Sibling("EMPTY.CAP"), "no players here");
+    const CliRun empty = RunExe({"info", file.Sibling("EMPTY.CAP")});
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_TRUE(Contains(empty.err, "Error reading database")) << empty.err;
+    EXPECT_TRUE(empty.out.empty());
+    const std::pair<std::vector<std::string>, std::string> failures[]{
+        {{"info", file.Sibling("MISSING.CAP")}, "MISSING.CAP"}, {{"player", file.Path(), "4000"}, "4000"},
+        {{"team", file.Path(), "19"}, "19"}};
+    for (const auto& [args, named] : failures) {
+        const CliRun run = RunExe(args);
+        EXPECT_EQ(run.exitCode, 1) << named;
+        EXPECT_TRUE(Contains(run.err, named)) << run.err;
+    }
 }
 
-tg::GameDescription GameWithKnownPlayer(std::uint16_t& id)
+TEST(PlayerCommand, JsonHoldsEveryKeyWithTheRecordsValues)
 {
     auto game = StandardGame();
-    id = FirstFreePlayer(game);
+    const std::uint16_t id = FirstFreePlayer(game);
     auto& p = *game.FindPlayer(id);
     p.SetNames("J\xF6rg", "M\xFCller");
     p.SetBirth(1975, 6, 15).SetSalary(40000).SetContract(3).SetOrigin(4);
@@ -67,48 +62,28 @@ tg::GameDescription GameWithKnownPlayer(std::uint16_t& id)
     p.SetStat(Competition::OneDay, Stat::BestBowling1, 5);
     p.SetStat(Competition::OneDay, Stat::BestBowling2, 21);
     p.SetStat(Competition::TestMatch, Stat::Catches, 0xFFFFFFFFu);
-    return game;
-}
-
-TEST(PlayerCommand, JsonHoldsEveryKeyWithTheRecordsValues)
-{
-    std::uint16_t id = 0;
-    GameFile file(GameWithKnownPlayer(id));
+    GameFile file(game);
     const CliRun run = RunExe({"player", file.Path(), std::to_string(id), "--format", "json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    const auto p = nlohmann::ordered_json::parse(run.out);
+    const auto player = nlohmann::ordered_json::parse(run.out);
 
-    const std::vector<std::string> keys = {"id", "given_names", "family_name", "initials", "display_name", "team",
-        "origin", "birth", "birth_code", "salary", "salary_code", "contract", "type", "type_abbrev", "image_index",
-        "keeper", "part_time_keeper", "bowl_style", "bowl_arm", "bats_right", "vs_pace", "vs_pace_byte", "footwork",
-        "footwork_byte", "side", "side_byte", "stats"};
-    std::vector<std::string> actual;
-    for (const auto& item : p.items())
-        actual.push_back(item.key());
-    EXPECT_EQ(actual, keys);
+    std::vector<std::string> keys;
+    for (const auto& item : player.items())
+        keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"id", "given_names", "family_name", "initials", "display_name", "team",
+                        "origin", "birth", "birth_code", "salary", "salary_code", "contract", "type", "type_abbrev",
+                        "image_index", "keeper", "part_time_keeper", "bowl_style", "bowl_arm", "bats_right", "vs_pace",
+                        "vs_pace_byte", "footwork", "footwork_byte", "side", "side_byte", "stats"}));
+    const std::pair<const char*, json> values[]{{"id", id}, {"given_names", "J\xC3\xB6rg"},
+        {"family_name", "M\xC3\xBCller"}, {"initials", "JM"}, {"display_name", "M\xC3\xBCller J"}, {"team", 65535},
+        {"origin", 4}, {"birth", "1975-06-15"}, {"birth_code", tg::BirthCode(1975, 6, 15)}, {"salary", 40000},
+        {"salary_code", tg::SalaryCode(40000)}, {"contract", 3}, {"type", 3}, {"type_abbrev", "SLA"},
+        {"bats_right", 1}, {"vs_pace", "fast"}, {"vs_pace_byte", 0x3F}, {"footwork", "front"}, {"side", "off"},
+        {"side_byte", 0x55}};
+    for (const auto& [key, value] : values)
+        EXPECT_EQ(player[key], value) << key;
 
-    EXPECT_EQ(p["id"], id);
-    EXPECT_EQ(p["given_names"], "J\xC3\xB6rg");
-    EXPECT_EQ(p["family_name"], "M\xC3\xBCller");
-    EXPECT_EQ(p["initials"], "JM");
-    EXPECT_EQ(p["display_name"], "M\xC3\xBCller J");
-    EXPECT_EQ(p["team"], 65535);
-    EXPECT_EQ(p["origin"], 4);
-    EXPECT_EQ(p["birth"], "1975-06-15");
-    EXPECT_EQ(p["birth_code"], tg::BirthCode(1975, 6, 15));
-    EXPECT_EQ(p["salary"], 40000);
-    EXPECT_EQ(p["salary_code"], tg::SalaryCode(40000));
-    EXPECT_EQ(p["contract"], 3);
-    EXPECT_EQ(p["type"], 3);
-    EXPECT_EQ(p["type_abbrev"], "SLA");
-    EXPECT_EQ(p["bats_right"], 1);
-    EXPECT_EQ(p["vs_pace"], "fast");
-    EXPECT_EQ(p["vs_pace_byte"], 0x3F);
-    EXPECT_EQ(p["footwork"], "front");
-    EXPECT_EQ(p["side"], "off");
-    EXPECT_EQ(p["side_byte"], 0x55);
-
-    const json& stats = p["stats"];
+    const json& stats = player["stats"];
     EXPECT_EQ(stats.size(), 4u);
     for (const char* competition : {"first_class", "test_match", "one_day_int", "one_day"})
         EXPECT_EQ(stats[competition].size(), 17u) << competition;
@@ -128,24 +103,28 @@ TEST(PlayersCommand, ListsEveryPlayerInIdOrderWithHisSquadsTeam)
         for (auto id : team->squad)
             teamOf[id] = team->id;
     for (std::size_t i = 0; i < list.size(); ++i) {
-        const auto& described = file.description.players[i];
-        EXPECT_EQ(list[i]["id"], described.id);
-        const auto found = teamOf.find(described.id);
-        EXPECT_EQ(list[i]["team"], found == teamOf.end() ? 65535 : found->second) << "player " << described.id;
+        const std::uint16_t id = file.description.players[i].id;
+        EXPECT_EQ(list[i]["id"], id);
+        EXPECT_EQ(list[i]["team"], teamOf.contains(id) ? teamOf[id] : 65535) << "player " << id;
     }
 }
 
-TEST(PlayersCommand, CsvHasAColumnForEveryReadableKey)
+TEST(PlayersCommand, CsvAndTextHaveAHeaderRowAndARowPerPlayer)
 {
     GameFile file(StandardGame());
-    const CliRun run = RunLib({"players", file.Path(), "--format", "csv"});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), file.description.players.size() + 1);
-    EXPECT_EQ(lines[0].rfind("id,given_names,family_name,initials,display_name,team,", 0), 0u) << lines[0];
-    EXPECT_TRUE(Contains(lines[0], ",stats.first_class.debut,")) << lines[0];
-    EXPECT_TRUE(Contains(lines[0], ",stats.one_day.stumpings")) << lines[0];
-    EXPECT_EQ(std::count(lines[0].begin(), lines[0].end(), ','), 26 + 4 * 17 - 1);
+    const auto csv = Lines(RunLib({"players", file.Path(), "--format", "csv"}).out);
+    ASSERT_EQ(csv.size(), file.description.players.size() + 1);
+    EXPECT_EQ(csv[0].rfind("id,given_names,family_name,initials,display_name,team,", 0), 0u) << csv[0];
+    EXPECT_TRUE(Contains(csv[0], ",stats.first_class.debut,") && Contains(csv[0], ",stats.one_day.stumpings"));
+    EXPECT_EQ(std::count(csv[0].begin(), csv[0].end(), ','), 26 + 4 * 17 - 1); // a column per readable key
+
+    const auto text = Lines(RunLib({"players", file.Path()}).out);
+    ASSERT_EQ(text.size(), file.description.players.size() + 1);
+    EXPECT_EQ(text[0].rfind("id", 0), 0u);
+    EXPECT_TRUE(Contains(text[0], "display_name"));
+    const auto& first = file.description.players.front();
+    EXPECT_EQ(text[1].rfind(std::to_string(first.id) + " ", 0), 0u) << text[1];
+    EXPECT_TRUE(Contains(text[1], Utf8(tg::DisplayName(first.givenNames, first.familyName)))) << text[1];
 }
 
 TEST(TeamCommands, ReportTheSquadsFirstXIRolesAndNamesOfTheFile)
@@ -153,50 +132,21 @@ TEST(TeamCommands, ReportTheSquadsFirstXIRolesAndNamesOfTheFile)
     GameFile file(StandardGame());
     const json teams = ParseJson(RunLib({"teams", file.Path(), "--format", "json"}));
     const auto records = file.description.TeamRecords();
+    const auto& names = file.description.header.names;
     ASSERT_EQ(teams.size(), records.size());
     for (std::size_t i = 0; i < records.size(); ++i) {
-        const auto& described = *records[i];
-        const json& team = teams[i];
-        EXPECT_EQ(team["id"], described.id);
-        EXPECT_EQ(team["name"], Utf8(file.description.header.names[0][described.id - 1u]));
-        EXPECT_EQ(team["short_name"], Utf8(file.description.header.names[1][described.id - 1u]));
-        EXPECT_EQ(team["abbrev"], Utf8(file.description.header.names[2][described.id - 1u]));
-        EXPECT_EQ(team["player_count"], described.squad.size());
-        EXPECT_EQ(team["squad"], json(described.squad));
-        EXPECT_EQ(team["first_xi"], json(described.firstXI));
-        EXPECT_EQ(team["captain"], described.GetI32(tg::layout::kCaptain));
-        EXPECT_EQ(team["keeper"], described.GetI32(tg::layout::kKeeperPos));
-        EXPECT_EQ(team["open_bowler_1"], described.GetI32(tg::layout::kOpenBowler1));
-        EXPECT_EQ(team["open_bowler_2"], described.GetI32(tg::layout::kOpenBowler2));
-        EXPECT_EQ(team["budget"], described.GetI32(tg::layout::kBudget));
+        const auto& team = *records[i];
+        const std::size_t slot = team.id - 1u;
+        EXPECT_EQ(teams[i], (json{{"id", team.id}, {"name", Utf8(names[0][slot])},
+                                {"short_name", Utf8(names[1][slot])}, {"abbrev", Utf8(names[2][slot])},
+                                {"budget", team.GetI32(tg::layout::kBudget)}, {"player_count", team.squad.size()},
+                                {"squad", team.squad}, {"first_xi", team.firstXI},
+                                {"captain", team.GetI32(tg::layout::kCaptain)},
+                                {"keeper", team.GetI32(tg::layout::kKeeperPos)},
+                                {"open_bowler_1", team.GetI32(tg::layout::kOpenBowler1)},
+                                {"open_bowler_2", team.GetI32(tg::layout::kOpenBowler2)}}));
     }
-    const json one = ParseJson(RunLib({"team", file.Path(), "2", "--format", "json"}));
-    EXPECT_EQ(one, teams[1]);
-}
-
-TEST(InspectCommands, UnknownIdsFailWithExitStatusOne)
-{
-    GameFile file(StandardGame());
-    const CliRun player = RunExe({"player", file.Path(), "4000"});
-    EXPECT_EQ(player.exitCode, 1);
-    EXPECT_TRUE(Contains(player.err, "4000")) << player.err;
-    const CliRun team = RunExe({"team", file.Path(), "19"});
-    EXPECT_EQ(team.exitCode, 1);
-    EXPECT_TRUE(Contains(team.err, "19")) << team.err;
-}
-
-TEST(InspectCommands, TextOutputIsATableWithAHeaderRow)
-{
-    GameFile file(StandardGame());
-    const CliRun run = RunLib({"players", file.Path()});
-    ASSERT_EQ(run.exitCode, 0);
-    const auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), file.description.players.size() + 1);
-    EXPECT_EQ(lines[0].rfind("id", 0), 0u);
-    EXPECT_TRUE(Contains(lines[0], "display_name"));
-    const auto& first = file.description.players.front();
-    EXPECT_EQ(lines[1].rfind(std::to_string(first.id) + " ", 0), 0u) << lines[1];
-    EXPECT_TRUE(Contains(lines[1], Utf8(tg::DisplayName(first.givenNames, first.familyName)))) << lines[1];
+    EXPECT_EQ(ParseJson(RunLib({"team", file.Path(), "2", "--format", "json"})), teams[1]);
 }
 
 } // namespace

@@ -9,19 +9,11 @@ namespace {
 
 namespace layout = tg::layout;
 
-std::size_t IndexOf(const tg::GameDescription& game, std::uint16_t id)
-{
-    for (std::size_t i = 0; i < game.players.size(); ++i)
-        if (game.players[i].id == id)
-            return i;
-    ADD_FAILURE() << "no player " << id;
-    return 0;
-}
-
 std::uint32_t U32At(const std::vector<std::uint8_t>& bytes, std::size_t offset)
 {
-    return static_cast<std::uint32_t>(bytes[offset]) | static_cast<std::uint32_t>(bytes[offset + 1]) << 8
-        | static_cast<std::uint32_t>(bytes[offset + 2]) << 16 | static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
+    std::uint32_t value = 0; // the file is little-endian, as is every machine the tests run on
+    std::memcpy(&value, bytes.data() + offset, sizeof value);
+    return value;
 }
 
 double DoubleAt(const std::vector<std::uint8_t>& bytes, std::size_t offset)
@@ -36,7 +28,6 @@ struct SetFixture : ::testing::Test
 {
     SetFixture()
     {
-        game = StandardGame();
         id = FirstFreePlayer(game);
         auto& p = *game.FindPlayer(id);
         p.SetNames("John Andrew", "Smith");
@@ -44,18 +35,29 @@ struct SetFixture : ::testing::Test
         p.SetType(1).SetKeeper(0).SetPartTimeKeeper(0).SetBowlStyle(2).SetBowlArm(1).SetBatsRight(1);
         p.SetVsPace(0x3F).SetFootwork(0x40).SetSide(0x55);
     }
+    CliRun Set(const GameFile& file, std::vector<std::string> assignments, const std::string& who = {})
+    {
+        assignments.insert(assignments.begin(), {"set", file.Path(), who.empty() ? std::to_string(id) : who});
+        return RunLib(assignments);
+    }
+    std::size_t Record(const GameFile& file) const
+    {
+        for (std::size_t i = 0; i < game.players.size(); ++i)
+            if (game.players[i].id == id)
+                return file.built.players[i].record;
+        return 0;
+    }
 
-    tg::GameDescription game;
+    tg::GameDescription game = StandardGame();
     std::uint16_t id = 0;
 };
 
 TEST_F(SetFixture, NamesSalaryDateAndChoicesAreStoredAsTheFormStoresThem)
 {
     GameFile file(game);
-    const CliRun run = RunLib({"set", file.Path(), std::to_string(id), "given_names=john andrew", "family_name=smyth",
-        "salary=40000", "birth=1996-02-29", "footwork=front", "vs_pace=fast", "contract=7", "bowl_style=5"});
+    const CliRun run = Set(file, {"given_names=john andrew", "family_name=smyth", "salary=40000", "birth=1996-02-29",
+                                     "footwork=front", "vs_pace=fast", "contract=7", "bowl_style=5"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-
     auto expected = game;
     auto& p = *expected.FindPlayer(id);
     p.givenNames = "john andrew";
@@ -68,28 +70,36 @@ TEST_F(SetFixture, NamesSalaryDateAndChoicesAreStoredAsTheFormStoresThem)
     EXPECT_TRUE(Contains(run.out, "player " + std::to_string(id) + " family_name: \"Smith\" -> \"smyth\"")) << run.out;
 }
 
-TEST_F(SetFixture, AnyCommitRebuildsStaleInitialsAndClearsPartTimeForANonKeeper)
+TEST_F(SetFixture, TheLongestTextLastSalaryAndSigned32BitStatisticsAreStored)
+{
+    GameFile file(game);
+    const std::string longName(255, 'b');
+    ASSERT_EQ(Set(file, {"family_name=" + longName, "salary=98303", "given_names=Andr\xC3\xA9",
+                            "stats.first_class.runs=-5", "stats.one_day.stumpings=2147483647"}).exitCode, 0);
+    auto expected = game;
+    auto& p = *expected.FindPlayer(id);
+    p.SetNames("Andr\xE9", longName).SetSalary(98303);
+    p.initials = "Ab"; // the form keeps the family letter's case
+    p.SetStat(tg::Competition::FirstClass, tg::Stat::Runs, 0xFFFFFFFBu);
+    p.SetStat(tg::Competition::OneDay, tg::Stat::Stumpings, 0x7FFFFFFFu);
+    EXPECT_EQ(file.Bytes(), tg::Build(expected).bytes);
+}
+
+TEST_F(SetFixture, AnyCommitRebuildsStaleInitialsAndKeeperTimeIsKeptOnlyForAKeeper)
 {
     game.FindPlayer(id)->initials = "XYZ";
     game.FindPlayer(id)->SetPartTimeKeeper(1);
     GameFile file(game);
-    ASSERT_EQ(RunLib({"set", file.Path(), std::to_string(id), "contract=2"}).exitCode, 0);
-
+    ASSERT_EQ(Set(file, {"contract=2"}).exitCode, 0);
     auto expected = game;
     expected.FindPlayer(id)->initials = "JAS";
     expected.FindPlayer(id)->SetPartTimeKeeper(0);
     EXPECT_EQ(file.Bytes(), tg::Build(expected).bytes);
-}
 
-TEST_F(SetFixture, KeeperTimeIsKeptForAKeeperAndZeroedWhenHeStopsKeeping)
-{
-    GameFile file(game);
-    ASSERT_EQ(RunLib({"set", file.Path(), std::to_string(id), "keeper=1", "part_time_keeper=1"}).exitCode, 0);
-    auto expected = game;
+    ASSERT_EQ(Set(file, {"keeper=1", "part_time_keeper=1"}).exitCode, 0);
     expected.FindPlayer(id)->SetKeeper(1).SetPartTimeKeeper(1);
     EXPECT_EQ(file.Bytes(), tg::Build(expected).bytes);
-
-    ASSERT_EQ(RunLib({"set", file.Path(), std::to_string(id), "keeper=0"}).exitCode, 0);
+    ASSERT_EQ(Set(file, {"keeper=0"}).exitCode, 0);
     expected.FindPlayer(id)->SetKeeper(0).SetPartTimeKeeper(0);
     EXPECT_EQ(file.Bytes(), tg::Build(expected).bytes);
 }
@@ -97,105 +107,75 @@ TEST_F(SetFixture, KeeperTimeIsKeptForAKeeperAndZeroedWhenHeStopsKeeping)
 TEST_F(SetFixture, TeamChangesThroughTheSquadsLikeTheFormsTeamBox)
 {
     GameFile file(game);
-    ASSERT_EQ(RunLib({"set", file.Path(), std::to_string(id), "team=3"}).exitCode, 0);
+    ASSERT_EQ(Set(file, {"team=3"}).exitCode, 0);
     auto expected = game;
     expected.FindPlayer(id)->SetTeam(3);
-    expected.FindTeam(3)->squad.push_back(id);
+    auto* team = expected.FindTeam(3);
+    team->squad.push_back(id);
     EXPECT_EQ(file.Bytes(), tg::Build(expected).bytes);
 
     // Leaving a team where he holds a First XI place: the first squad member
     // outside the XI takes it.
-    auto* team = expected.FindTeam(3);
     const std::uint16_t leaver = team->firstXI.at(2);
-    std::uint16_t substitute = 0;
-    for (auto member : team->squad) {
-        if (member != leaver && std::find(team->firstXI.begin(), team->firstXI.end(), member) == team->firstXI.end()) {
-            substitute = member;
-            break;
-        }
-    }
-    ASSERT_NE(substitute, 0);
-    ASSERT_EQ(RunLib({"set", file.Path(), std::to_string(leaver), "team=none"}).exitCode, 0);
+    const auto substitute = *std::find_if(team->squad.begin(), team->squad.end(), [&](std::uint16_t member) {
+        return std::find(team->firstXI.begin(), team->firstXI.end(), member) == team->firstXI.end();
+    });
+    ASSERT_EQ(Set(file, {"team=none"}, std::to_string(leaver)).exitCode, 0);
     team->squad.erase(std::find(team->squad.begin(), team->squad.end(), leaver));
     team->firstXI[2] = substitute;
-    expected.FindPlayer(leaver)->SetTeam(layout::kNoTeam);
-    // The commit rebuilds his initials from his names.
     auto& p = *expected.FindPlayer(leaver);
-    p.initials = tg::GivenInitials(p.givenNames) + (p.familyName.empty() ? "" : p.familyName.substr(0, 1));
+    p.SetTeam(layout::kNoTeam);
+    p.initials = tg::GivenInitials(p.givenNames) + p.familyName.substr(0, 1); // the commit rebuilds them
     if (p.U32(layout::kKeeper) == 0)
         p.SetPartTimeKeeper(0);
     EXPECT_EQ(file.Bytes(), tg::Build(expected).bytes);
 }
 
-TEST_F(SetFixture, LevelPresetFollowsTheTypeGivenInTheSameCommand)
+TEST_F(SetFixture, LevelPresetFollowsTheTypeGivenInTheSameCommandAndKeepsTheFormsFields)
 {
-    GameFile asBowler(game);
-    GameFile asBatsman(game);
-    const std::size_t record = asBowler.built.players[IndexOf(game, id)].record;
-    ASSERT_EQ(RunLib({"set", asBowler.Path(), std::to_string(id), "preset=excellent", "type=3"}).exitCode, 0);
-    ASSERT_EQ(RunLib({"set", asBatsman.Path(), std::to_string(id), "preset=excellent"}).exitCode, 0);
-
-    const auto bowler = asBowler.Bytes();
-    const auto batsman = asBatsman.Bytes();
-    const std::size_t pairs = record + layout::kAbilityStart + 304;
+    GameFile asBowler(game), asBatsman(game), asSuper(game);
+    ASSERT_EQ(Set(asBowler, {"preset=excellent", "type=3"}).exitCode, 0);
+    ASSERT_EQ(Set(asBatsman, {"preset=excellent"}).exitCode, 0);
+    ASSERT_EQ(Set(asSuper, {"preset=super"}).exitCode, 0);
+    const auto bowler = asBowler.Bytes(), batsman = asBatsman.Bytes(), super = asSuper.Bytes();
+    const std::size_t abilities = Record(asBowler) + layout::kAbilityStart, pairs = abilities + 304;
     // The excellent bowler's image begins with the pairs (60, 4), (72, 4); the batsman's are all (134, 2).
     EXPECT_EQ(U32At(bowler, pairs), 60u);
     EXPECT_EQ(U32At(bowler, pairs + 4), 4u);
     EXPECT_EQ(U32At(bowler, pairs + 8), 72u);
     EXPECT_EQ(U32At(batsman, pairs), 134u);
     EXPECT_EQ(U32At(batsman, pairs + 4), 2u);
-    EXPECT_EQ(DoubleAt(batsman, record + layout::kAbilityStart + 24), 25.0);
+    EXPECT_EQ(DoubleAt(batsman, abilities + 24), 25.0);
+    EXPECT_EQ(DoubleAt(super, abilities + 24), 202.0);
+    EXPECT_EQ(U32At(super, pairs), 135u);
+    const std::size_t record = Record(asBowler);
     EXPECT_EQ(U32At(bowler, record + layout::kType), 3u);
     EXPECT_EQ(U32At(batsman, record + layout::kType), 1u);
     // Fields the form holds are not taken from the image.
     EXPECT_EQ(U32At(bowler, record + layout::kBowlStyle), 2u);
     EXPECT_EQ(bowler[record + layout::kSide], 0x55);
-    EXPECT_EQ(U32At(bowler, record + layout::kAbilityStart + 12), 100u);
-}
-
-TEST_F(SetFixture, SuperPresetKeepsTheFormsKeeperAndBatHand)
-{
-    GameFile file(game);
-    ASSERT_EQ(RunLib({"set", file.Path(), std::to_string(id), "preset=super"}).exitCode, 0);
-    const auto bytes = file.Bytes();
-    const std::size_t record = file.built.players[IndexOf(game, id)].record;
-    EXPECT_EQ(DoubleAt(bytes, record + layout::kAbilityStart + 24), 202.0);
-    EXPECT_EQ(U32At(bytes, record + layout::kAbilityStart + 304), 135u);
-    EXPECT_EQ(U32At(bytes, record + layout::kKeeper), 0u) << "the super image's keeper flag is stored over";
-    EXPECT_EQ(U32At(bytes, record + layout::kBatsRight), 1u);
+    EXPECT_EQ(U32At(bowler, abilities + 12), 100u);
+    EXPECT_EQ(U32At(super, record + layout::kKeeper), 0u) << "the super image's keeper flag is stored over";
+    EXPECT_EQ(U32At(super, record + layout::kBatsRight), 1u);
 }
 
 TEST_F(SetFixture, AbilitiesFromCopiesTheWholeAbilityAreaOnly)
 {
-    auto withSource = game;
     std::uint16_t source = 0;
-    for (const auto& p : withSource.players)
+    for (const auto& p : game.players)
         if (p.id != id && p.U16(layout::kTeam) == layout::kNoTeam)
             source = p.id;
-    auto& s = *withSource.FindPlayer(source);
+    auto& s = *game.FindPlayer(source);
     s.SetType(3).SetBowlStyle(4).SetBowlArm(0).SetKeeper(1).SetPartTimeKeeper(0).SetSide(0x55).SetVsPace(0xBF);
-    GameFile file(withSource);
-    ASSERT_EQ(RunLib({"set", file.Path(), std::to_string(id), "abilities_from=" + std::to_string(source)}).exitCode, 0);
-
-    auto expected = withSource;
-    auto& target = *expected.FindPlayer(id);
-    std::copy(s.record.begin() + layout::kAbilityStart, s.record.begin() + layout::kAbilityEnd,
-        target.record.begin() + layout::kAbilityStart);
-    EXPECT_EQ(file.Bytes(), tg::Build(expected).bytes);
-}
-
-TEST_F(SetFixture, StatisticsAreSigned32BitFigures)
-{
     GameFile file(game);
-    ASSERT_EQ(RunLib({"set", file.Path(), std::to_string(id), "stats.first_class.runs=-5",
-        "stats.one_day.stumpings=2147483647"}).exitCode, 0);
+    ASSERT_EQ(Set(file, {"abilities_from=" + std::to_string(source)}).exitCode, 0);
     auto expected = game;
-    expected.FindPlayer(id)->SetStat(tg::Competition::FirstClass, tg::Stat::Runs, 0xFFFFFFFBu);
-    expected.FindPlayer(id)->SetStat(tg::Competition::OneDay, tg::Stat::Stumpings, 0x7FFFFFFFu);
+    std::copy(s.record.begin() + layout::kAbilityStart, s.record.begin() + layout::kAbilityEnd,
+        expected.FindPlayer(id)->record.begin() + layout::kAbilityStart);
     EXPECT_EQ(file.Bytes(), tg::Build(expected).bytes);
 }
 
-TEST_F(SetFixture, ValuesTheFileCannotHoldAreRefusedAndNothingIsWritten)
+TEST_F(SetFixture, ValuesTheFileCannotHoldAndBadUsageAreRefusedAndNothingIsWritten)
 {
     GameFile file(game);
     const auto before = file.Bytes();
@@ -205,34 +185,15 @@ TEST_F(SetFixture, ValuesTheFileCannotHoldAreRefusedAndNothingIsWritten)
         "given_names=\xE4\xB8\xAD", "family_name=" + std::string(256, 'a'), "stats.test_match.runs=2147483648",
         "preset=brilliant", "abilities_from=9999", "contract=-1"};
     for (const auto& assignment : refused) {
-        const CliRun run = RunLib({"set", file.Path(), std::to_string(id), "salary=500", assignment});
+        const CliRun run = Set(file, {"salary=500", assignment});
         EXPECT_EQ(run.exitCode, 1) << assignment;
-        const std::string key = assignment.substr(0, assignment.find('='));
-        EXPECT_TRUE(Contains(run.err, key)) << assignment << ": " << run.err;
+        EXPECT_TRUE(Contains(run.err, assignment.substr(0, assignment.find('=')))) << assignment << ": " << run.err;
         EXPECT_EQ(file.Bytes(), before) << assignment;
     }
     const CliRun unknown = RunExe({"set", file.Path(), "4000", "salary=500"});
     EXPECT_EQ(unknown.exitCode, 1);
     EXPECT_TRUE(Contains(unknown.err, "4000")) << unknown.err;
-    EXPECT_EQ(file.Bytes(), before);
-}
-
-TEST_F(SetFixture, LongestStorableTextAndLastStorableSalaryAreAccepted)
-{
-    GameFile file(game);
-    const std::string longName(255, 'b');
-    ASSERT_EQ(RunLib({"set", file.Path(), std::to_string(id), "family_name=" + longName, "salary=98303",
-        "given_names=Andr\xC3\xA9"}).exitCode, 0);
-    auto expected = game;
-    expected.FindPlayer(id)->SetNames("Andr\xE9", longName).SetSalary(98303);
-    expected.FindPlayer(id)->initials = "Ab"; // the form keeps the family letter's case
-    EXPECT_EQ(file.Bytes(), tg::Build(expected).bytes);
-}
-
-TEST_F(SetFixture, MalformedAssignmentsAndUnknownOrReadOnlyKeysAreUsageErrors)
-{
-    GameFile file(game);
-    const auto before = file.Bytes();
+    // Malformed assignments and unknown or read-only keys are usage errors.
     for (const std::string bad : {"salary", "=5", "wage=5", "initials=JS", "display_name=x", "stats.first_class.sixes=1"}) {
         const CliRun run = RunExe({"set", file.Path(), std::to_string(id), bad});
         EXPECT_EQ(run.exitCode, 2) << bad << ": " << run.err;
@@ -247,13 +208,12 @@ TEST_F(SetFixture, OutputOptionWritesTheCopyAndLeavesTheSourceUntouched)
 {
     GameFile file(game);
     const auto before = file.Bytes();
-    const std::string out = file.Sibling("OUT.CAP");
-    const CliRun run = RunExe({"set", file.Path(), std::to_string(id), "salary=777", "-o", out});
+    const CliRun run = RunExe({"set", file.Path(), std::to_string(id), "salary=777", "-o", file.Sibling("OUT.CAP")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(file.Bytes(), before);
     auto expected = game;
     expected.FindPlayer(id)->SetSalary(777);
-    EXPECT_EQ(tg::ReadFileBytes(out), tg::Build(expected).bytes);
+    EXPECT_EQ(tg::ReadFileBytes(file.Sibling("OUT.CAP")), tg::Build(expected).bytes);
 
     const std::string refusedOut = file.Sibling("REFUSED.CAP");
     EXPECT_EQ(RunExe({"set", file.Path(), std::to_string(id), "salary=100000", "-o", refusedOut}).exitCode, 1);

@@ -1,22 +1,18 @@
 #pragma once
 
+#include "extras/UrlOpener.h"
 #include "shell/MessageService.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
-// Records every message and beep instead of showing them; installed for the
-// lifetime of the object.
+// Records every message and beep instead of showing them, while it lives.
 class ScriptedMessages : public IMessageService
 {
 public:
-    struct Shown
-    {
-        QString text;
-        Buttons buttons;
-        Icon icon;
-    };
+    struct Shown { QString text; Buttons buttons; Icon icon; };
 
     ScriptedMessages() { SetMessageService(this); }
     ~ScriptedMessages() override { SetMessageService(nullptr); }
@@ -35,4 +31,21 @@ public:
 
     std::vector<Shown> shown;
     int beeps = 0;
+};
+
+// Answers every web address with a fixed result code, so that no browser is
+// ever started, and notes "address showCommand" of each, while it lives.
+struct ScriptedOpener
+{
+    explicit ScriptedOpener(int code)
+    {
+        SetUrlOpener([this, code](const QString& address, int show) {
+            opened << address + ' ' + QString::number(show);
+            return code;
+        });
+    }
+    ~ScriptedOpener() { SetUrlOpener({}); }
+    ScriptedOpener(const ScriptedOpener&) = delete;
+    ScriptedOpener& operator=(const ScriptedOpener&) = delete;
+    QStringList opened;
 };

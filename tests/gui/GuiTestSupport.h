@@ -2,21 +2,20 @@
 
 #include "GameDescription.h"
 #include "ScriptedMessageService.h"
+#include "shell/CMainFrame.h"
+#include "shell/COrbekApp.h"
+#include "tree/CTeamView.h"
 
-#include <QRect>
-#include <QString>
+#include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include <memory>
 
-class COrbekApp;
-class CMainFrame;
-class CTeamView;
-class QAction;
-class QTreeWidgetItem;
-
 namespace guitest {
+
+using Placement = QList<QPair<QString, int>>; // values of the "Window" group
 
 // A configuration folder of the test's own: "Orbek.INI" and the window
 // placement are read and written there, never in the user's real profile.
@@ -24,28 +23,25 @@ class PrivateConfig
 {
 public:
     PrivateConfig();
-    ~PrivateConfig();
-    PrivateConfig(const PrivateConfig&) = delete;
-    PrivateConfig& operator=(const PrivateConfig&) = delete;
-
-    QString Folder() const { return m_dir.path(); }
-    QString IniPath() const;
-    QString ReadIni() const;
+    QString IniPath() const { return m_dir.filePath(QStringLiteral("Orbek.INI")); }
     void WriteIni(const QString& text) const;
-    // Writes the given values of the "Window" group (missing ones are left out).
-    void WritePlacement(const QList<QPair<QString, int>>& values) const;
-    // A value of the "Window" group, or -12345 when it is missing.
-    int PlacementValue(const QString& key) const;
+    void WritePlacement(const Placement& values) const; // replaces the group
+    int PlacementValue(const QString& key) const { return Settings()->value("Window/" + key, -12345).toInt(); }
 
 private:
+    static std::unique_ptr<QSettings> Settings()
+    {
+        return std::make_unique<QSettings>(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Orbek"));
+    }
     QTemporaryDir m_dir;
 };
 
-// A small believable game: `teams` teams of 4 to 7 players and some
-// players without a team, the same for the same seed.
+// A small believable game: `teams` teams of 4 to 7 players and some players
+// without a team, the same for the same seed.
 testgame::GameDescription SmallGame(int teams = 3, int players = 30, std::uint64_t seed = 7);
 // Writes the game into `folder` under `name`; returns the absolute path.
-QString WriteGame(const testgame::GameDescription& game, const QString& folder, const QString& name = QStringLiteral("DATABASE.DB"));
+QString WriteGame(const testgame::GameDescription& game, const QString& folder,
+    const QString& name = QStringLiteral("DATABASE.DB"));
 QByteArray FileBytes(const QString& path);
 
 // The editor as a user starts it: private settings (with a remembered game
@@ -54,18 +50,18 @@ class Editor
 {
 public:
     explicit Editor(bool rememberGameFolder = true);
-    ~Editor();
 
-    bool Start(const QStringList& arguments = {});
+    bool Start(const QStringList& arguments = {}) { return m_app->InitInstance(arguments); }
+    bool StartOn(const testgame::GameDescription& game) { return Start({WriteGame(game, files.path())}); }
 
     COrbekApp& App() { return *m_app; }
-    CMainFrame& Frame();
-    CTeamView& Tree();
-    QAction& Action(int commandId);
+    CGame& Game() { return m_app->Game(); }
+    CMainFrame& Frame() { return *m_app->MainFrame(); }
+    CTeamView& Tree() { return *m_app->TeamView(); }
+    QAction& Action(int commandId) { return *Frame().Action(commandId); }
     // The top-level node whose label starts with `label`, or null.
     QTreeWidgetItem* TopLevel(const QString& label);
-    // Selects the node as a click would.
-    void Select(QTreeWidgetItem* item);
+    void Select(QTreeWidgetItem* item) { Tree().Tree()->setCurrentItem(item); } // as a click would
 
     PrivateConfig config;
     QTemporaryDir files;

@@ -3,17 +3,13 @@
 #include "GuiTestSupport.h"
 
 #include "player/CPlayerAttributesView.h"
-#include "shell/CMainFrame.h"
-#include "shell/COrbekApp.h"
 #include "shell/COrbekView.h"
 #include "shell/Commands.h"
-#include "tree/CTeamView.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSplitter>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -23,35 +19,30 @@ using guitest::Editor;
 
 namespace {
 
-// What each menu holds, as the user reads it; "-" is a separator.
-const QList<QPair<QString, QStringList>> kMenus = {
-    {QStringLiteral("&File"), {QStringLiteral("&Open...\tCtrl+O"), QStringLiteral("&Save\tCtrl+S"),
-                                  QStringLiteral("Save &As..."), QStringLiteral("-"), QStringLiteral("E&xit")}},
-    {QStringLiteral("&Edit"), {QStringLiteral("&Find\tAlt-F3"), QStringLiteral("Find &Next\tF3"), QStringLiteral("-"),
-                                  QStringLiteral("&Team Properties...\tCtrl+T"), QStringLiteral("Player Stats...\tAlt-S"),
-                                  QStringLiteral("Copy From...\tCtrl-C")}},
-    {QStringLiteral("&View"), {QStringLiteral("&Toolbar"), QStringLiteral("&Status Bar"), QStringLiteral("-"),
-                                  QStringLiteral("&Collapse Teams Tree\tAlt-C")}},
-    {QStringLiteral("&Help"), {QStringLiteral("&Contents"), QStringLiteral("&About Orbek...")}},
-};
+// Items as the user reads them, "-" for a separator.
+QStringList Items(const QList<QAction*>& actions, bool byName)
+{
+    QStringList items;
+    for (QAction* action : actions)
+        items << (action->isSeparator() ? QStringLiteral("-") : byName ? action->objectName() : action->text());
+    return items;
+}
 
+// The object names of the enabled commands, sorted.
 QStringList Enabled(Editor& editor)
 {
     QStringList names;
     for (const CommandInfo& info : kCommands)
         if (editor.Action(info.id).isEnabled())
             names << QString::fromLatin1(info.objectName);
+    names.sort();
     return names;
 }
 
-const QStringList kAlwaysEnabled = {QStringLiteral("actionOpen"), QStringLiteral("actionExit"),
-    QStringLiteral("actionToggleToolBar"), QStringLiteral("actionToggleStatusBar"),
-    QStringLiteral("actionHelpContents"), QStringLiteral("actionAbout")};
-
-QStringList Sorted(QStringList list)
+QStringList Sorted(QStringList names)
 {
-    list.sort();
-    return list;
+    names.sort();
+    return names;
 }
 
 } // namespace
@@ -61,209 +52,137 @@ class MainFrameTests : public QObject
     Q_OBJECT
 
 private slots:
-    void menusHoldTheCommandsInOrderWithTheirSeparators();
-    void keysPromptsAndToolTipsAreThoseOfTheCommandTable();
-    void toolbarHoldsTheButtonsInOrder();
-    void statusBarShowsReadyAndTheLockIndicators();
-    void barTogglesShowAndHideTheBarsAndAreChecked();
-    void treeIsTwoHundredWideAndBannerSeventyHighAfterResizing();
-    void f6MovesTheFocusBetweenThePanes();
-    void onlyFileIndependentCommandsAreEnabledWithNothingLoaded();
-    void loadingEnablesFileCommandsAndEditingEnablesSave();
-    void playerCommandsFollowTheSelectedPlayer();
-};
-
-void MainFrameTests::menusHoldTheCommandsInOrderWithTheirSeparators()
-{
-    Editor editor;
-    QVERIFY(editor.Start());
-    const QList<QAction*> menus = editor.Frame().menuBar()->actions();
-    QCOMPARE(menus.size(), kMenus.size());
-    for (int m = 0; m < menus.size(); ++m) {
-        QCOMPARE(menus[m]->text(), kMenus[m].first);
-        QStringList items;
-        for (QAction* item : menus[m]->menu()->actions())
-            items << (item->isSeparator() ? QStringLiteral("-") : item->text());
-        QCOMPARE(items, kMenus[m].second);
-    }
-}
-
-void MainFrameTests::keysPromptsAndToolTipsAreThoseOfTheCommandTable()
-{
-    Editor editor;
-    QVERIFY(editor.Start());
-    const struct
+    void menusKeysToolbarAndStatusBarAreThoseOfTheCommandTable()
     {
-        int id;
-        QKeySequence key;
-        QString prompt;
-        QString tip;
-    } expected[] = {
-        {Command::kOpen, QKeySequence(Qt::CTRL | Qt::Key_O), {}, {}},
-        {Command::kSave, QKeySequence(Qt::CTRL | Qt::Key_S), {}, {}},
-        {Command::kSaveAs, {}, QStringLiteral("Save the active file with a new name"), QStringLiteral("Save As")},
-        {Command::kExit, {}, QStringLiteral("Quit the application; prompts to save documents"), QStringLiteral("Exit")},
-        {Command::kFind, QKeySequence(Qt::ALT | Qt::Key_F3), QStringLiteral("Find Player"), QStringLiteral("Find")},
-        {Command::kFindNext, QKeySequence(Qt::Key_F3), QStringLiteral("Repeat Find"), QStringLiteral("Find Next")},
-        {Command::kTeamProperties, QKeySequence(Qt::CTRL | Qt::Key_T), QStringLiteral("Edit Team Properties"),
-            QStringLiteral("Team Properties")},
-        {Command::kPlayerStats, QKeySequence(Qt::ALT | Qt::Key_S), QStringLiteral("Player Stats"), QStringLiteral("Stats")},
-        {Command::kCopyFrom, QKeySequence(Qt::CTRL | Qt::Key_C), QStringLiteral("Copy Attributes From Another Player"),
-            QStringLiteral("Copy From")},
-        {Command::kToolbar, {}, QStringLiteral("Show or hide the toolbar"), QStringLiteral("Toggle ToolBar")},
-        {Command::kStatusBar, {}, QStringLiteral("Show or hide the status bar"), QStringLiteral("Toggle StatusBar")},
-        {Command::kCollapseTeamsTree, QKeySequence(Qt::ALT | Qt::Key_C), {}, {}},
-        {Command::kHelpContents, {}, QStringLiteral("Display help contents"), QStringLiteral("Help Contents")},
-        {Command::kAbout, {}, QStringLiteral("Display program information, version number and copyright"),
-            QStringLiteral("About")},
-    };
-    for (const auto& command : expected) {
-        QAction& action = editor.Action(command.id);
-        QCOMPARE(action.property("commandId").toInt(), command.id);
-        QCOMPARE(action.shortcut(), command.key);
-        QCOMPARE(action.statusTip(), command.prompt);
-        if (!command.tip.isEmpty())
-            QCOMPARE(action.toolTip(), command.tip);
+        Editor editor;
+        QVERIFY(editor.Start());
+        const QList<QPair<QString, QStringList>> menus = {
+            {QStringLiteral("&File"), {"&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-", "E&xit"}},
+            {QStringLiteral("&Edit"), {"&Find\tAlt-F3", "Find &Next\tF3", "-", "&Team Properties...\tCtrl+T",
+                                          "Player Stats...\tAlt-S", "Copy From...\tCtrl-C"}},
+            {QStringLiteral("&View"), {"&Toolbar", "&Status Bar", "-", "&Collapse Teams Tree\tAlt-C"}},
+            {QStringLiteral("&Help"), {"&Contents", "&About Orbek..."}},
+        };
+        const QList<QAction*> bar = editor.Frame().menuBar()->actions();
+        QCOMPARE(bar.size(), menus.size());
+        for (qsizetype m = 0; m < bar.size(); ++m) {
+            QCOMPARE(bar[m]->text(), menus[m].first);
+            QCOMPARE(Items(bar[m]->menu()->actions(), false), menus[m].second);
+        }
+
+        auto* toolbar = editor.Frame().findChild<QToolBar*>(QStringLiteral("toolBar"));
+        QVERIFY(toolbar);
+        QCOMPARE(Items(toolbar->actions(), true), (QStringList{"actionOpen", "actionSave", "actionSaveAs", "-", "actionFind",
+                                                      "actionFindNext", "-", "actionTeamProperties", "-", "actionAbout"}));
+        for (QAction* button : toolbar->actions())
+            QVERIFY2(button->isSeparator() || !button->icon().isNull(), qPrintable(button->objectName()));
+
+        QStatusBar* status = editor.Frame().statusBar();
+        auto* ready = status->findChild<QLabel*>(QStringLiteral("statusMessage"));
+        QVERIFY(ready);
+        QCOMPARE(ready->text(), QStringLiteral("Ready"));
+        for (const QString name : {"CAP", "NUM", "SCRL"}) {
+            auto* indicator = status->findChild<QLabel*>(QStringLiteral("indicator") + name);
+            QVERIFY2(indicator, qPrintable(name));
+            QCOMPARE(indicator->text(), name);
+            QVERIFY(!indicator->isEnabled()); // the offscreen platform reports no lock state
+        }
+
+        // Keys, status-bar prompts and tool tips.
+        const struct { int id; const char *key, *prompt, *tip; } commands[] = {
+            {Command::kOpen, "Ctrl+O", "", ""},
+            {Command::kSave, "Ctrl+S", "", ""},
+            {Command::kSaveAs, "", "Save the active file with a new name", "Save As"},
+            {Command::kExit, "", "Quit the application; prompts to save documents", "Exit"},
+            {Command::kFind, "Alt+F3", "Find Player", "Find"},
+            {Command::kFindNext, "F3", "Repeat Find", "Find Next"},
+            {Command::kTeamProperties, "Ctrl+T", "Edit Team Properties", "Team Properties"},
+            {Command::kPlayerStats, "Alt+S", "Player Stats", "Stats"},
+            {Command::kCopyFrom, "Ctrl+C", "Copy Attributes From Another Player", "Copy From"},
+            {Command::kToolbar, "", "Show or hide the toolbar", "Toggle ToolBar"},
+            {Command::kStatusBar, "", "Show or hide the status bar", "Toggle StatusBar"},
+            {Command::kCollapseTeamsTree, "Alt+C", "", ""},
+            {Command::kHelpContents, "", "Display help contents", "Help Contents"},
+            {Command::kAbout, "", "Display program information, version number and copyright", "About"},
+        };
+        for (const auto& command : commands) {
+            QAction& action = editor.Action(command.id);
+            QCOMPARE(action.shortcut(), QKeySequence(QString::fromLatin1(command.key)));
+            QCOMPARE(action.statusTip(), QString::fromLatin1(command.prompt));
+            if (*command.tip)
+                QCOMPARE(action.toolTip(), QString::fromLatin1(command.tip));
+        }
+
+        // The View toggles show and hide the bars and carry a check mark.
+        for (const auto& [command, bar] : {std::pair<int, QWidget*>{Command::kToolbar, toolbar}, {Command::kStatusBar, status}}) {
+            QAction& toggle = editor.Action(command);
+            QVERIFY(toggle.isChecked() && bar->isVisible());
+            toggle.trigger();
+            QVERIFY(!toggle.isChecked() && !bar->isVisible());
+            toggle.trigger();
+            QVERIFY(toggle.isChecked() && bar->isVisible());
+        }
     }
-}
 
-void MainFrameTests::toolbarHoldsTheButtonsInOrder()
-{
-    Editor editor;
-    QVERIFY(editor.Start());
-    auto* toolbar = editor.Frame().findChild<QToolBar*>(QStringLiteral("toolBar"));
-    QVERIFY(toolbar);
-    QStringList buttons;
-    for (QAction* action : toolbar->actions()) {
-        buttons << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
-        if (!action->isSeparator())
-            QVERIFY2(!action->icon().isNull(), qPrintable(action->objectName()));
+
+    void treeKeepsTwoHundredBannerSeventyAndF6MovesTheFocusBetweenThePanes()
+    {
+        Editor editor;
+        QVERIFY(editor.StartOn(guitest::SmallGame()));
+        CMainFrame& frame = editor.Frame();
+        frame.resize(900, 650);
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QWidget* banner = frame.MainView()->BannerPane();
+        QCOMPARE(editor.Tree().width(), 200);
+        QCOMPARE(banner->height(), 70);
+        const int formHeight = editor.App().PlayerForm()->height();
+        frame.resize(1100, 800);
+        QCoreApplication::processEvents();
+        QCOMPARE(editor.Tree().width(), 200);
+        QCOMPARE(banner->height(), 70);
+        QCOMPARE(editor.App().PlayerForm()->height(), formHeight + 150);
+        // The inner panes fill the right-hand view edge to edge.
+        QCOMPARE(banner->mapTo(frame.MainView(), QPoint(0, 0)), QPoint(0, 0));
+        QCOMPARE(banner->width(), frame.MainView()->width());
+
+        editor.Select(editor.Tree().Tree()->topLevelItem(0)->child(0));
+        editor.Tree().setFocus();
+        QVERIFY(editor.Tree().Tree()->hasFocus());
+        QTest::keyClick(&frame, Qt::Key_F6);
+        QVERIFY(QApplication::focusWidget() && !editor.Tree().isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(&frame, Qt::Key_F6, Qt::ShiftModifier);
+        QVERIFY(editor.Tree().Tree()->hasFocus());
     }
-    QCOMPARE(buttons, (QStringList{QStringLiteral("actionOpen"), QStringLiteral("actionSave"),
-                          QStringLiteral("actionSaveAs"), QStringLiteral("-"), QStringLiteral("actionFind"),
-                          QStringLiteral("actionFindNext"), QStringLiteral("-"), QStringLiteral("actionTeamProperties"),
-                          QStringLiteral("-"), QStringLiteral("actionAbout")}));
-}
 
-void MainFrameTests::statusBarShowsReadyAndTheLockIndicators()
-{
-    Editor editor;
-    QVERIFY(editor.Start());
-    QStatusBar* bar = editor.Frame().statusBar();
-    auto* ready = bar->findChild<QLabel*>(QStringLiteral("statusMessage"));
-    QVERIFY(ready);
-    QCOMPARE(ready->text(), QStringLiteral("Ready"));
-    for (const QString& name : {QStringLiteral("CAP"), QStringLiteral("NUM"), QStringLiteral("SCRL")}) {
-        auto* indicator = bar->findChild<QLabel*>(QStringLiteral("indicator") + name);
-        QVERIFY2(indicator, qPrintable(name));
-        QCOMPARE(indicator->text(), name);
-        // The offscreen platform reports no lock state: the indicators stay unlit.
-        QVERIFY(!indicator->isEnabled());
+    void commandsFollowNothingLoadedLoadedModifiedAndSelection()
+    {
+        Editor editor;
+        QVERIFY(editor.Start());
+        const QStringList always
+            = {"actionOpen", "actionExit", "actionToggleToolBar", "actionToggleStatusBar", "actionHelpContents", "actionAbout"};
+        QCOMPARE(Enabled(editor), Sorted(always));
+
+        editor.messages.openFiles = {guitest::WriteGame(guitest::SmallGame(), editor.files.path())};
+        editor.Action(Command::kOpen).trigger();
+        const QStringList loaded = always + QStringList{"actionSaveAs", "actionFind", "actionTeamProperties", "actionCollapseTeamsTree"};
+        QCOMPARE(Enabled(editor), Sorted(loaded));
+
+        // A move is an edit: Save follows the modified flag.
+        QVERIFY(editor.App().MovePlayer(editor.Game().m_teams[1]->m_squad[0], 1, kNoTeam, false));
+        QCOMPARE(Enabled(editor), Sorted(loaded + QStringList{"actionSave"}));
+
+        // Find Next waits for a search text; the player commands and the form for a player.
+        editor.App().m_strFindText = QStringLiteral("Smith");
+        QTreeWidgetItem* team = editor.Tree().Tree()->topLevelItem(0);
+        editor.Select(team->child(0));
+        QCOMPARE(Enabled(editor), Sorted(loaded + QStringList{"actionSave", "actionFindNext", "actionPlayerStats", "actionCopyFrom"}));
+        QVERIFY(editor.App().PlayerForm()->isEnabled());
+        editor.Select(team);
+        QCOMPARE(Enabled(editor), Sorted(loaded + QStringList{"actionSave", "actionFindNext"}));
+        QVERIFY(!editor.App().PlayerForm()->isEnabled());
     }
-}
-
-void MainFrameTests::barTogglesShowAndHideTheBarsAndAreChecked()
-{
-    Editor editor;
-    QVERIFY(editor.Start());
-    auto* toolbar = editor.Frame().findChild<QToolBar*>(QStringLiteral("toolBar"));
-    QAction& toggleToolbar = editor.Action(Command::kToolbar);
-    QAction& toggleStatus = editor.Action(Command::kStatusBar);
-    QVERIFY(toggleToolbar.isChecked());
-    QVERIFY(toggleStatus.isChecked());
-    toggleToolbar.trigger();
-    toggleStatus.trigger();
-    QVERIFY(!toolbar->isVisible());
-    QVERIFY(!editor.Frame().statusBar()->isVisible());
-    QVERIFY(!toggleToolbar.isChecked());
-    toggleToolbar.trigger();
-    toggleStatus.trigger();
-    QVERIFY(toolbar->isVisible());
-    QVERIFY(editor.Frame().statusBar()->isVisible());
-}
-
-void MainFrameTests::treeIsTwoHundredWideAndBannerSeventyHighAfterResizing()
-{
-    Editor editor;
-    QVERIFY(editor.Start());
-    CMainFrame& frame = editor.Frame();
-    frame.resize(900, 650);
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    QCOMPARE(editor.Tree().width(), 200);
-    QWidget* banner = frame.MainView()->BannerPane();
-    QCOMPARE(banner->height(), 70);
-    const int formHeight = editor.App().PlayerForm()->height();
-
-    frame.resize(1100, 800);
-    QCoreApplication::processEvents();
-    QCOMPARE(editor.Tree().width(), 200);
-    QCOMPARE(banner->height(), 70);
-    QCOMPARE(editor.App().PlayerForm()->height(), formHeight + 150);
-    // The inner panes fill the right-hand view edge to edge.
-    QCOMPARE(banner->mapTo(frame.MainView(), QPoint(0, 0)), QPoint(0, 0));
-    QCOMPARE(banner->width(), frame.MainView()->width());
-}
-
-void MainFrameTests::f6MovesTheFocusBetweenThePanes()
-{
-    Editor editor;
-    const QString path = guitest::WriteGame(guitest::SmallGame(), editor.files.path());
-    QVERIFY(editor.Start({path}));
-    editor.Frame().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&editor.Frame()));
-    editor.Select(editor.Tree().Tree()->topLevelItem(0)->child(0));
-    editor.Tree().setFocus();
-    QVERIFY(editor.Tree().Tree()->hasFocus());
-    QTest::keyClick(&editor.Frame(), Qt::Key_F6);
-    QWidget* focus = QApplication::focusWidget();
-    QVERIFY(focus && !editor.Tree().isAncestorOf(focus));
-    QTest::keyClick(&editor.Frame(), Qt::Key_F6, Qt::ShiftModifier);
-    QVERIFY(editor.Tree().Tree()->hasFocus());
-}
-
-void MainFrameTests::onlyFileIndependentCommandsAreEnabledWithNothingLoaded()
-{
-    Editor editor;
-    QVERIFY(editor.Start());
-    QCOMPARE(Sorted(Enabled(editor)), Sorted(kAlwaysEnabled));
-}
-
-void MainFrameTests::loadingEnablesFileCommandsAndEditingEnablesSave()
-{
-    Editor editor;
-    const QString path = guitest::WriteGame(guitest::SmallGame(), editor.files.path());
-    QVERIFY(editor.Start({path}));
-    const QStringList loaded = kAlwaysEnabled
-        + QStringList{QStringLiteral("actionSaveAs"), QStringLiteral("actionFind"), QStringLiteral("actionTeamProperties"),
-            QStringLiteral("actionCollapseTeamsTree")};
-    QCOMPARE(Sorted(Enabled(editor)), Sorted(loaded));
-
-    // A move is an edit: Save follows the modified flag.
-    const std::uint32_t moved = editor.App().Game().m_teams[1]->m_squad[0];
-    QVERIFY(editor.App().MovePlayer(moved, 1, kNoTeam, false));
-    QCOMPARE(Sorted(Enabled(editor)), Sorted(loaded + QStringList{QStringLiteral("actionSave")}));
-
-    // Find Next waits for a search text.
-    editor.App().m_strFindText = QStringLiteral("Smith");
-    editor.App().OnIdle();
-    QVERIFY(editor.Action(Command::kFindNext).isEnabled());
-}
-
-void MainFrameTests::playerCommandsFollowTheSelectedPlayer()
-{
-    Editor editor;
-    const QString path = guitest::WriteGame(guitest::SmallGame(), editor.files.path());
-    QVERIFY(editor.Start({path}));
-    QTreeWidgetItem* team = editor.Tree().Tree()->topLevelItem(0);
-    editor.Select(team->child(0));
-    QVERIFY(editor.Action(Command::kPlayerStats).isEnabled());
-    QVERIFY(editor.Action(Command::kCopyFrom).isEnabled());
-    QVERIFY(editor.App().PlayerForm()->isEnabled());
-    editor.Select(team);
-    QVERIFY(!editor.Action(Command::kPlayerStats).isEnabled());
-    QVERIFY(!editor.Action(Command::kCopyFrom).isEnabled());
-    QVERIFY(!editor.App().PlayerForm()->isEnabled());
-}
+};
 
 QTEST_MAIN(MainFrameTests)
 #include "MainFrameTests.moc"

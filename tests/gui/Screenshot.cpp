@@ -1,7 +1,7 @@
-// Starts the editor on a game file as a user would, expands the first team,
-// selects its second player and saves a picture of the main window:
+// Not a test: starts the editor on a game file as a user would, expands the
+// first team, selects its second player and saves a picture of the window,
+// for looking at the editor under a virtual display (xvfb-run):
 //     orbek_gui_screenshot <game file> <picture.png>
-// Used to look at the editor under a virtual display (xvfb-run).
 #include "shell/CMainFrame.h"
 #include "shell/COrbekApp.h"
 #include "tree/CTeamView.h"
@@ -22,16 +22,12 @@ int main(int argc, char** argv)
     COrbekApp orbek;
     if (!orbek.InitInstance({QString::fromLocal8Bit(argv[1])}))
         return 1;
-    QTreeWidget* tree = orbek.TeamView()->Tree();
-    if (QTreeWidgetItem* team = tree->topLevelItem(0)) {
+    if (QTreeWidgetItem* team = orbek.TeamView()->Tree()->topLevelItem(0)) {
         team->setExpanded(true);
-        if (team->childCount() > 1)
-            tree->setCurrentItem(team->child(1));
+        orbek.TeamView()->Tree()->setCurrentItem(team->child(1));
     }
-    const QString picture = QString::fromLocal8Bit(argv[2]);
-    // After the splash has gone.
-    QTimer::singleShot(4000, [&] {
-        orbek.MainFrame()->grab().save(picture);
+    QTimer::singleShot(4000, [&] { // after the splash has gone
+        orbek.MainFrame()->grab().save(QString::fromLocal8Bit(argv[2]));
         QApplication::quit();
     });
     const int result = QApplication::exec();

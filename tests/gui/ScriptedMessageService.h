@@ -8,48 +8,91 @@
 #include <deque>
 #include <vector>
 
-// The message service of the GUI tests: records every box and dialog the
-// editor asks for, with its exact text, buttons, caption and filter, and
-// answers from queues the test fills. A request with no scripted answer is
-// recorded in `unscripted` (and answered No / Cancel / empty), so a test can
-// insist that nothing unexpected was asked. Installed while it lives.
+// The GUI tests' message service, installed while it lives: records every box
+// and dialog with its exact text, buttons, caption and filter, and answers from
+// the queues the test fills. A request with no scripted answer lands in
+// `unscripted` (answered No / Cancel / empty) so a test can insist on silence.
 class ScriptedMessageService : public IMessageService
 {
 public:
     enum class Kind { Message, OpenFile, SaveFile, Folder };
-
     struct Request
     {
         Kind kind;
-        QString text;    // message text or dialog caption
+        QString text; // message text or dialog caption
         Buttons buttons = Buttons::Ok;
         Icon icon = Icon::None;
-        QString start;   // the folder or file the dialog starts on
+        QString start; // the folder or file the dialog starts on
         QString filter;
     };
 
-    ScriptedMessageService();
-    ~ScriptedMessageService() override;
+    ScriptedMessageService() { SetMessageService(this); }
+    ~ScriptedMessageService() override { SetMessageService(nullptr); }
     ScriptedMessageService(const ScriptedMessageService&) = delete;
     ScriptedMessageService& operator=(const ScriptedMessageService&) = delete;
 
-    Answer ShowMessage(QWidget* parent, const QString& text, Buttons buttons, Icon icon) override;
-    QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& folder,
-        const QString& filter) override;
-    QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& path,
-        const QString& filter) override;
-    QString GetExistingDirectory(QWidget* parent, const QString& caption, const QString& folder) override;
+    Answer ShowMessage(QWidget*, const QString& text, Buttons buttons, Icon icon) override
+    {
+        requests.push_back({Kind::Message, text, buttons, icon, {}, {}});
+        if (buttons == Buttons::Ok)
+            return Answer::Ok;
+        if (answers.empty()) {
+            unscripted << "message: " + text;
+            return buttons == Buttons::OkCancel ? Answer::Cancel : Answer::No;
+        }
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    QString GetOpenFileName(QWidget*, const QString& caption, const QString& folder, const QString& filter) override
+    {
+        return Dialog({Kind::OpenFile, caption, Buttons::Ok, Icon::None, folder, filter}, openFiles);
+    }
+    QString GetSaveFileName(QWidget*, const QString& caption, const QString& path, const QString& filter) override
+    {
+        return Dialog({Kind::SaveFile, caption, Buttons::Ok, Icon::None, path, filter}, saveFiles);
+    }
+    QString GetExistingDirectory(QWidget*, const QString& caption, const QString& folder) override
+    {
+        return Dialog({Kind::Folder, caption, Buttons::Ok, Icon::None, folder, {}}, folders);
+    }
     void Beep() override { ++beeps; }
 
-    // Only the requests of one kind, in order.
-    std::vector<Request> Of(Kind kind) const;
-    QStringList MessageTexts() const;
+    // The requests of one kind, in order.
+    std::vector<Request> Of(Kind kind) const
+    {
+        std::vector<Request> out;
+        for (const Request& request : requests)
+            if (request.kind == kind)
+                out.push_back(request);
+        return out;
+    }
+    QStringList MessageTexts() const
+    {
+        QStringList texts;
+        for (const Request& request : Of(Kind::Message))
+            texts << request.text;
+        return texts;
+    }
 
-    std::deque<Answer> answers;          // for message boxes that are not plain OK
-    std::deque<QString> openFiles;       // "" = the user cancels
+    std::deque<Answer> answers; // for message boxes that are not plain OK
+    std::deque<QString> openFiles; // "" = the user cancels
     std::deque<QString> saveFiles;
     std::deque<QString> folders;
-    std::vector<Request> requests;       // everything asked, in order
+    std::vector<Request> requests; // everything asked, in order
     QStringList unscripted;
     int beeps = 0;
+
+private:
+    QString Dialog(const Request& request, std::deque<QString>& queue)
+    {
+        requests.push_back(request);
+        if (queue.empty()) {
+            unscripted << "dialog: " + request.text;
+            return {};
+        }
+        const QString chosen = queue.front();
+        queue.pop_front();
+        return chosen;
+    }
 };

@@ -1,18 +1,50 @@
 #include "FormFixture.h"
 
-#include "PlayerTestGame.h"
+#include "BmpWriter.h"
+#include "GameFileBuilder.h"
+#include "RealisticGame.h"
 
 #include "gamedata/CGame.h"
 #include "player/CPlayerAttributesView.h"
 #include "shell/COrbekApp.h"
 #include "tree/CTeamView.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QStandardPaths>
 #include <QTreeWidgetItem>
-#include <QtTest>
 
 namespace playertest {
+
+testgame::GameDescription MakeGame(int playerCount)
+{
+    return testgame::MakeRealisticGame(6, playerCount);
+}
+
+static QString WriteGame(const testgame::GameDescription& game, const testgame::TempDir& dir)
+{
+    const auto path = dir / "DATABASE.DB";
+    testgame::WriteGame(game, path);
+    return QString::fromStdString(path.string());
+}
+
+bool LoadGame(CGame& game, const testgame::GameDescription& description, const testgame::TempDir& dir)
+{
+    return game.LoadGameFile(WriteGame(description, dir).toStdString()).ok();
+}
+
+QString WriteBitmap(const QString& path, int width, int height, QColor colour)
+{
+    testgame::Image image(width, height,
+        testgame::Rgb{std::uint8_t(colour.red()), std::uint8_t(colour.green()), std::uint8_t(colour.blue())});
+    testgame::WriteBmp24(path.toStdString(), image);
+    return path;
+}
+
+QString PathIn(const testgame::TempDir& dir, const QString& name)
+{
+    return QDir(QString::fromStdString(dir.Path().string())).filePath(name);
+}
 
 FormFixture::FormFixture()
 {
@@ -34,30 +66,10 @@ bool FormFixture::Start(const testgame::GameDescription& game)
     return true;
 }
 
-QString FormFixture::GameFolder() const
-{
-    return QString::fromStdString(m_dir.Path().string());
-}
-
-CPlayerAttributesView& FormFixture::Form()
-{
-    return *m_app->PlayerForm();
-}
-
-QWidget* FormFixture::FormWidget()
-{
-    return m_app->PlayerForm();
-}
-
-CPlayer& FormFixture::Player(std::uint32_t id)
-{
-    return *m_app->Game().Player(id);
-}
-
-void FormFixture::Select(std::uint32_t id)
-{
-    m_app->TeamView()->SelectPlayerNode(id);
-}
+CPlayerAttributesView& FormFixture::Form() { return *m_app->PlayerForm(); }
+QWidget* FormFixture::FormWidget() { return m_app->PlayerForm(); }
+CPlayer& FormFixture::Player(std::uint32_t id) { return *m_app->Game().Player(id); }
+void FormFixture::Select(std::uint32_t id) { m_app->TeamView()->SelectPlayerNode(id); }
 
 QString FormFixture::Label(std::uint32_t id)
 {
@@ -67,7 +79,7 @@ QString FormFixture::Label(std::uint32_t id)
 
 void FormFixture::Retype(const char* field, const QString& text)
 {
-    QLineEdit* edit = Child<QLineEdit>(field);
+    auto* edit = Child<QLineEdit>(field);
     edit->selectAll();
     edit->insert(text);
 }

@@ -5,80 +5,78 @@
 #include "TempDir.h"
 
 #include <QApplication>
-#include <QWidget>
-#include <QString>
 #include <QTimer>
+#include <QWidget>
 
 #include <functional>
 #include <memory>
 
+class CGame;
 class COrbekApp;
 class CPlayer;
 class CPlayerAttributesView;
-class QLineEdit;
 
+// The player tests' games (written by the synthetic builder, never by the
+// editor's own writer) and the editor started on one.
 namespace playertest {
 
-// The editor started on a game written by the synthetic builder, its game
-// folder being the test's own folder, with scripted messages.
+// A believable game of 18 teams, the same every run.
+testgame::GameDescription MakeGame(int playerCount = 60);
+// Writes the game into `dir` and loads it into `game`; false when that failed.
+bool LoadGame(CGame& game, const testgame::GameDescription& description, const testgame::TempDir& dir);
+// Writes a 24-bit bitmap file of one colour and returns its path.
+QString WriteBitmap(const QString& path, int width = 60, int height = 70, QColor colour = QColor(200, 40, 40));
+QString PathIn(const testgame::TempDir& dir, const QString& name);
+
+// The editor started on a game in the test's own folder, with scripted messages.
 class FormFixture
 {
 public:
     FormFixture();
     ~FormFixture();
-
-    // Writes the game and starts the editor on it; false when that failed.
     bool Start(const testgame::GameDescription& game);
 
     COrbekApp& App() { return *m_app; }
     CPlayerAttributesView& Form();
     CPlayer& Player(std::uint32_t id);
-    // Selects the player in the tree, as a click does (the form shows him).
-    void Select(std::uint32_t id);
-    // The player's label in the tree.
-    QString Label(std::uint32_t id);
-    // A child of the form by object name.
+    void Select(std::uint32_t id); // as a click in the tree does
+    QString Label(std::uint32_t id); // the player's label in the tree
     template <typename T>
     T* Child(const char* name) { return FormWidget()->findChild<T*>(QString::fromLatin1(name)); }
-    // Replaces a field's text as a user does (select all, type).
-    void Retype(const char* field, const QString& text);
-
-    const testgame::TempDir& Dir() const { return m_dir; }
-    QString GameFolder() const;
+    void Retype(const char* field, const QString& text); // select all, type
+    QString GameFolder() const { return QString::fromStdString(m_dir.Path().string()); }
     QString GameFile() const { return m_strGameFile; }
 
     ScriptedMessages m_messages;
 
 private:
     QWidget* FormWidget();
-
     testgame::TempDir m_dir;
     QString m_strGameFile;
     std::unique_ptr<COrbekApp> m_app;
 };
 
-// Runs `act` on the modal dialog of type T once it is open (the caller then
-// opens it); fails the running test when none opens.
+// Runs `act` on the modal dialog of type T once the caller opens it; a
+// dialog left open, or another one, is closed so the run cannot hang.
 template <typename T>
 void WhenModalOpens(std::function<void(T*)> act)
 {
     auto* poll = new QTimer;
     auto tries = std::make_shared<int>(0);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, act, tries] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog && ++*tries <= 200)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        if (dialog) {
             act(dialog);
-            // A dialog the test failed to close must not hang the run.
             if (dialog->isVisible()) {
                 qWarning("the dialog is still open");
                 dialog->reject();
             }
-        } else if (++*tries > 200) {
-            poll->stop();
-            poll->deleteLater();
-            if (QWidget* other = QApplication::activeModalWidget())
-                other->close();
+        } else if (QWidget* other = QApplication::activeModalWidget()) {
+            other->close();
         }
     });
     poll->start(10);

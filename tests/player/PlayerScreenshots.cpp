@@ -2,7 +2,6 @@
 // preview and the statistics dialog, for looking at them by eye.
 //     xvfb-run -a ./orbek_player_screenshots <output folder>
 #include "FormFixture.h"
-#include "PlayerTestGame.h"
 
 #include "gamedata/CGame.h"
 #include "player/CBmpDialog.h"
@@ -11,16 +10,14 @@
 #include "shell/COrbekApp.h"
 #include "teamdialogs/CPlayerStatsDlg.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QPainter>
-#include <QTimer>
 
 #include <cstdio>
 
 namespace {
 
-// A simple head and shoulders, 60 x 70, as a player photo.
+// A simple head and shoulders as a 60 x 70 player photo.
 QImage Portrait()
 {
     QImage image(60, 70, QImage::Format_RGB888);
@@ -32,13 +29,12 @@ QImage Portrait()
     p.drawRoundedRect(QRectF(8, 48, 44, 30), 12, 12);
     p.setBrush(QColor(0xE0, 0xB0, 0x8C));
     p.drawEllipse(QRectF(18, 18, 24, 28));
-    p.setBrush(QColor(0x1F, 0x5A, 0x2E));
-    p.drawChord(QRectF(16, 12, 28, 22), 0, 180 * 16);
     return image;
 }
 
 bool Save(QWidget* widget, const QString& path)
 {
+    QApplication::processEvents();
     const bool saved = widget->grab().save(path);
     std::printf("%s %s\n", saved ? "wrote" : "cannot write", qPrintable(path));
     return saved;
@@ -55,9 +51,10 @@ int main(int argc, char** argv)
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     out.mkpath(QStringLiteral("."));
-
     auto game = playertest::MakeGame(60);
-    const std::uint16_t id = playertest::PlayerInATeam(game);
+    std::uint16_t id = 0;
+    for (const auto& player : game.players)
+        id = id || player.U16(testgame::layout::kTeam) == testgame::layout::kNoTeam ? id : player.id;
     game.FindPlayer(id)->SetNames("John Andrew", "Smith").SetKeeper(1).SetPartTimeKeeper(1);
     playertest::FormFixture fixture;
     if (!fixture.Start(game))
@@ -65,27 +62,22 @@ int main(int argc, char** argv)
     const QString photos = fixture.GameFolder() + QStringLiteral("/GFX/PHOTOS");
     QDir().mkpath(photos);
     Portrait().save(photos + QStringLiteral("/Smith JA.BMP"), "BMP");
-    fixture.App().MainFrame()->resize(900, 600);
+    CMainFrame* frame = fixture.App().MainFrame();
+    frame->resize(900, 600);
     fixture.Select(id);
-    QApplication::processEvents();
-
     bool ok = Save(&fixture.Form(), out.filePath(QStringLiteral("player-form.png")));
-    ok &= Save(fixture.App().MainFrame(), out.filePath(QStringLiteral("main-window.png")));
+    ok &= Save(frame, out.filePath(QStringLiteral("main-window.png")));
 
-    CBmpDialog photoDialog(true, QString(), QString(), fixture.App().MainFrame());
+    CBmpDialog photoDialog(true, QString(), QString(), frame);
     photoDialog.setDirectory(photos);
     photoDialog.resize(640, 520);
     photoDialog.show();
     photoDialog.OnSelectionChanged(photos + QStringLiteral("/Smith JA.BMP"));
-    QApplication::processEvents();
     ok &= Save(&photoDialog, out.filePath(QStringLiteral("photo-dialog.png")));
-    photoDialog.reject();
 
-    CPlayerStatsDlg stats(fixture.App().Game(), fixture.App().MainFrame());
+    CPlayerStatsDlg stats(fixture.App().Game(), frame);
     stats.m_nPlayer = id;
     stats.show();
-    QApplication::processEvents();
     ok &= Save(&stats, out.filePath(QStringLiteral("stats-dialog.png")));
-    stats.reject();
     return ok ? 0 : 1;
 }

@@ -7,8 +7,7 @@
 #include <deque>
 
 // Stands in for the message service during a test: records every message
-// and beep, answers questions from a script (Yes when the script is empty)
-// and is installed for its lifetime.
+// and beep, answers questions from a script (Yes when the script is empty).
 class ScriptedMessages : public IMessageService
 {
 public:
@@ -31,7 +30,7 @@ public:
     QString GetExistingDirectory(QWidget*, const QString&, const QString&) override { return {}; }
     void Beep() override { ++m_nBeeps; }
 
-    void QueueAnswer(IMessageService::Answer answer) { m_answers.push_back(answer); }
+    void QueueAnswer(Answer answer) { m_answers.push_back(answer); }
     void Clear()
     {
         m_messages.clear();
@@ -42,5 +41,5 @@ public:
     int m_nBeeps = 0;
 
 private:
-    std::deque<IMessageService::Answer> m_answers;
+    std::deque<Answer> m_answers;
 };

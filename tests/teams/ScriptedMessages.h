@@ -2,14 +2,12 @@
 
 #include "shell/MessageService.h"
 
-#include <QString>
 #include <QStringList>
 
 #include <deque>
 
-// A message service for tests: records every message and answers the
-// questions from a script (No when the script has run out). Installed for
-// the lifetime of the object.
+// A message service for tests, installed while it lives: records every
+// message and answers questions from a script (No once it has run out).
 class ScriptedMessages : public IMessageService
 {
 public:
@@ -22,13 +20,6 @@ public:
     QList<Buttons> buttons;
     QList<Icon> icons;
     std::deque<Answer> answers;
-
-    void Clear()
-    {
-        shown.clear();
-        buttons.clear();
-        icons.clear();
-    }
 
     Answer ShowMessage(QWidget*, const QString& text, Buttons b, Icon icon) override
     {

@@ -1,6 +1,5 @@
-// Saves pictures of the Team Properties dialog and the hire list on the
-// team tests' game, to check their layout by eye:
-//   xvfb-run ./TeamDialogsScreenshot <folder>
+// Saves pictures of the Team Properties dialog and the hire list, to check
+// their layout by eye:   xvfb-run ./TeamDialogsScreenshot <folder>
 #include "TeamsTestGame.h"
 
 #include "teamdialogs/CPlayerListDlg.h"
@@ -21,19 +20,13 @@ int main(int argc, char* argv[])
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     teamstest::LoadedGame game;
-
     CTeamPropertiesDlg team(game.game);
     team.show();
-    auto* xi = team.findChild<QTreeWidget*>("IDC_FIRST_XI");
-    xi->topLevelItem(3)->setSelected(true);
-    app.processEvents();
-    const bool teamSaved = team.grab().save(folder.filePath("TeamProperties.png"));
-
+    team.findChild<QTreeWidget*>("IDC_FIRST_XI")->topLevelItem(3)->setSelected(true);
     CPlayerListDlg hire(game.game, teamstest::kTestTeam);
     hire.show();
     app.processEvents();
-    const bool hireSaved = hire.grab().save(folder.filePath("PlayerList.png"));
-    if (!teamSaved || !hireSaved) {
+    if (!team.grab().save(folder.filePath("TeamProperties.png")) || !hire.grab().save(folder.filePath("PlayerList.png"))) {
         std::cerr << "could not save the pictures in " << argv[1] << "\n";
         return 1;
     }

@@ -12,14 +12,10 @@ namespace teamstest {
 
 const char* const kTestTeamName = "Aardvark Wanderers";
 
-const std::vector<std::string>& TestSquadNames()
-{
-    static const std::vector<std::string> names{"Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot", "Golf", "Hotel",
-        "India", "Juliet", "Kilo", "Lima", "Mike", "Xray", "Yankee"};
-    return names;
-}
-
 namespace {
+
+const std::vector<std::string> kSquadNames{"Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot", "Golf", "Hotel",
+    "India", "Juliet", "Kilo", "Lima", "Mike", "Xray", "Yankee"};
 
 const char* const kOtherTeamNames[] = {"Yorkshire", "Kent", "Surrey", "Essex", "Sussex", "Durham", "", "Lancashire",
     "Somerset", "Hampshire", "Middlesex", "Warwickshire", "Worcestershire", "Glamorgan", "Gloucestershire",
@@ -31,16 +27,6 @@ tg::PlayerDescription& PlayerOf(tg::GameDescription& game, std::uint16_t id)
     if (!player)
         throw std::logic_error("no player " + std::to_string(id));
     return *player;
-}
-
-std::vector<std::uint16_t> FreePlayers(const tg::GameDescription& game)
-{
-    std::vector<std::uint16_t> ids;
-    for (const auto& player : game.players) {
-        if (player.U16(tg::layout::kTeam) == tg::layout::kNoTeam)
-            ids.push_back(player.id);
-    }
-    return ids;
 }
 
 } // namespace
@@ -63,29 +49,26 @@ TeamsGame MakeTeamsGame()
     }
 
     tg::TeamRecordDescription& team = *game.FindTeam(kTestTeam);
-    const auto& names = TestSquadNames();
-    team.squad.resize(names.size());
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        tg::PlayerDescription& player = PlayerOf(game, team.squad[i]);
-        player.SetNames("John", names[i]);
+    team.squad.resize(kSquadNames.size());
+    for (std::size_t i = 0; i < kSquadNames.size(); ++i) {
+        PlayerOf(game, team.squad[i]).SetNames("John", kSquadNames[i]);
         result.testSquad.push_back(team.squad[i]);
     }
     team.firstXI.assign(team.squad.begin(), team.squad.begin() + 11);
     team.SetCaptain(3).SetKeeper(6).SetOpenBowler1(9).SetOpenBowler2(10).SetBudget(500000);
 
     // Squads of 37 and 38 from the players without a team.
-    std::vector<std::uint16_t> free = FreePlayers(game);
-    auto grow = [&](std::uint16_t teamId, std::size_t size) {
+    std::vector<std::uint16_t> free;
+    for (const auto& player : game.players)
+        if (player.U16(tg::layout::kTeam) == tg::layout::kNoTeam)
+            free.push_back(player.id);
+    for (const auto& [teamId, size] : {std::pair{kTeamOf37, 37u}, std::pair{kTeamOf38, 38u}}) {
         tg::TeamRecordDescription& grown = *game.FindTeam(teamId);
-        while (grown.squad.size() < size) {
-            const std::uint16_t id = free.back();
-            free.pop_back();
-            PlayerOf(game, id).SetTeam(teamId);
-            grown.squad.push_back(id);
+        for (; grown.squad.size() < size; free.pop_back()) {
+            PlayerOf(game, free.back()).SetTeam(teamId);
+            grown.squad.push_back(free.back());
         }
-    };
-    grow(kTeamOf37, 37);
-    grow(kTeamOf38, 38);
+    }
     if (free.size() < 2)
         throw std::logic_error("the test game needs players without a team");
     result.noOriginPlayer = free[0];
@@ -108,25 +91,18 @@ LoadedGame::LoadedGame(const std::string& fileName)
 
 std::uint32_t LoadedGame::IdOf(const std::string& familyName) const
 {
-    const auto& names = TestSquadNames();
-    const auto it = std::find(names.begin(), names.end(), familyName);
-    if (it == names.end())
+    const auto it = std::find(kSquadNames.begin(), kSquadNames.end(), familyName);
+    if (it == kSquadNames.end())
         throw std::logic_error("no test player " + familyName);
-    return built.testSquad[static_cast<std::size_t>(it - names.begin())];
-}
-
-std::vector<std::string> LoadedGame::Names(const std::vector<std::uint32_t>& ids)
-{
-    std::vector<std::string> result;
-    for (const std::uint32_t id : ids)
-        result.push_back(id == 0 ? std::string() : Player(id).m_strFamilyName);
-    return result;
+    return built.testSquad[static_cast<std::size_t>(it - kSquadNames.begin())];
 }
 
 std::vector<std::string> LoadedGame::FirstXINames(std::uint16_t teamId)
 {
-    const auto& xi = Team(teamId).m_firstXI;
-    return Names(std::vector<std::uint32_t>(xi.begin(), xi.end()));
+    std::vector<std::string> names;
+    for (const std::uint32_t id : Team(teamId).m_firstXI)
+        names.push_back(id == 0 ? std::string() : Player(id).m_strFamilyName);
+    return names;
 }
 
 } // namespace teamstest
