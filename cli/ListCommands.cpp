@@ -27,117 +27,84 @@ const std::vector<std::string> kPlayerTableColumns = {
 const std::vector<std::string> kTeamTableColumns = {
     "id", "name", "short_name", "abbrev", "budget", "player_count", "captain", "keeper", "open_bowler_1", "open_bowler_2"};
 
-std::vector<const CPlayer*> Players(const CGame& game)
+// The non-empty slots of a table, in id order.
+template <typename Record>
+std::vector<const Record*> Present(const std::vector<std::unique_ptr<Record>>& table)
 {
-    std::vector<const CPlayer*> players;
-    for (const auto& player : game.m_players)
-        if (player)
-            players.push_back(player.get());
-    return players;
+    std::vector<const Record*> records;
+    for (const auto& record : table)
+        if (record)
+            records.push_back(record.get());
+    return records;
 }
 
-std::vector<const CTeam*> Teams(const CGame& game)
+// How one kind of record is listed: its keys, the columns of the text
+// table, a key's text and the record as JSON.
+template <typename Record>
+struct RecordView
 {
-    std::vector<const CTeam*> teams;
-    for (const auto& team : game.m_teams)
-        if (team)
-            teams.push_back(team.get());
-    return teams;
+    const std::vector<std::string>& keys;
+    const std::vector<std::string>& tableColumns;
+    std::string (*text)(const Record&, const std::string& key);
+    nlohmann::ordered_json (*json)(const Record&);
+};
+
+template <typename Record>
+std::vector<std::string> Row(const RecordView<Record>& view, const Record& record, const std::vector<std::string>& keys)
+{
+    std::vector<std::string> row;
+    for (const auto& key : keys)
+        row.push_back(view.text(record, key));
+    return row;
 }
 
-void PrintPlayers(const std::vector<const CPlayer*>& players, OutputFormat format, bool single, std::ostream& out)
+template <typename Record>
+void PrintRecords(const RecordView<Record>& view, const std::vector<const Record*>& records, OutputFormat format,
+    bool single, std::ostream& out)
 {
-    const auto& keys = PlayerKeys::ReadableKeys();
     switch (format) {
     case OutputFormat::Json: {
         if (single) {
-            out << JsonOutput::Dump(JsonOutput::Player(*players.front())) << "\n";
+            out << JsonOutput::Dump(view.json(*records.front())) << "\n";
             break;
         }
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
-        for (const CPlayer* player : players)
-            list.push_back(JsonOutput::Player(*player));
+        for (const Record* record : records)
+            list.push_back(view.json(*record));
         out << JsonOutput::Dump(list) << "\n";
         break;
     }
     case OutputFormat::Csv: {
         CsvWriter csv(out);
-        csv.WriteRow(keys);
-        for (const CPlayer* player : players) {
-            std::vector<std::string> row;
-            for (const auto& key : keys)
-                row.push_back(PlayerKeys::GetText(*player, key));
-            csv.WriteRow(row);
-        }
+        csv.WriteRow(view.keys);
+        for (const Record* record : records)
+            csv.WriteRow(Row(view, *record, view.keys));
         break;
     }
     case OutputFormat::Text: {
         if (single) {
             TextTable table({"key", "value"});
-            for (const auto& key : keys)
-                table.AddRow({key, PlayerKeys::GetText(*players.front(), key)});
+            for (const auto& key : view.keys)
+                table.AddRow({key, view.text(*records.front(), key)});
             table.Print(out);
             break;
         }
-        TextTable table(kPlayerTableColumns);
-        for (const CPlayer* player : players) {
-            std::vector<std::string> row;
-            for (const auto& key : kPlayerTableColumns)
-                row.push_back(PlayerKeys::GetText(*player, key));
-            table.AddRow(std::move(row));
-        }
+        TextTable table(view.tableColumns);
+        for (const Record* record : records)
+            table.AddRow(Row(view, *record, view.tableColumns));
         table.Print(out);
         break;
     }
     }
 }
 
-void PrintTeams(const std::vector<const CTeam*>& teams, OutputFormat format, bool single, std::ostream& out)
-{
-    const auto& keys = TeamKeys::Keys();
-    switch (format) {
-    case OutputFormat::Json: {
-        if (single) {
-            out << JsonOutput::Dump(JsonOutput::Team(*teams.front())) << "\n";
-            break;
-        }
-        nlohmann::ordered_json list = nlohmann::ordered_json::array();
-        for (const CTeam* team : teams)
-            list.push_back(JsonOutput::Team(*team));
-        out << JsonOutput::Dump(list) << "\n";
-        break;
-    }
-    case OutputFormat::Csv: {
-        CsvWriter csv(out);
-        csv.WriteRow(keys);
-        for (const CTeam* team : teams) {
-            std::vector<std::string> row;
-            for (const auto& key : keys)
-                row.push_back(TeamKeys::ToText(TeamKeys::Get(*team, key)));
-            csv.WriteRow(row);
-        }
-        break;
-    }
-    case OutputFormat::Text: {
-        if (single) {
-            TextTable table({"key", "value"});
-            for (const auto& key : keys)
-                table.AddRow({key, TeamKeys::ToText(TeamKeys::Get(*teams.front(), key))});
-            table.Print(out);
-            break;
-        }
-        TextTable table(kTeamTableColumns);
-        for (const CTeam* team : teams) {
-            std::vector<std::string> row;
-            for (const auto& key : kTeamTableColumns)
-                row.push_back(TeamKeys::ToText(TeamKeys::Get(*team, key)));
-            table.AddRow(std::move(row));
-        }
-        table.Print(out);
-        break;
-    }
-    }
-}
+const RecordView<CPlayer> kPlayerView{PlayerKeys::ReadableKeys(), kPlayerTableColumns,
+    [](const CPlayer& player, const std::string& key) { return PlayerKeys::GetText(player, key); },
+    [](const CPlayer& player) { return JsonOutput::Player(player); }};
+
+const RecordView<CTeam> kTeamView{TeamKeys::Keys(), kTeamTableColumns,
+    [](const CTeam& team, const std::string& key) { return TeamKeys::ToText(TeamKeys::Get(team, key)); },
+    [](const CTeam& team) { return JsonOutput::Team(team); }};
 
 CLI::App* AddListCommand(CLI::App& app, const std::string& name, const std::string& help,
     std::shared_ptr<ListOptions> options, bool withId)
@@ -158,7 +125,7 @@ void AddListCommands(CLI::App& app, CommandContext& ctx)
     AddListCommand(app, "players", "List every player in id order", players, false)->callback([players, &ctx] {
         CGame game;
         if (GameSession::Load(game, players->file, ctx))
-            PrintPlayers(Players(game), players->format, false, ctx.out);
+            PrintRecords(kPlayerView, Present(game.m_players), players->format, false, ctx.out);
     });
 
     auto player = std::make_shared<ListOptions>();
@@ -169,14 +136,14 @@ void AddListCommands(CLI::App& app, CommandContext& ctx)
         const CPlayer* record = game.Player(player->id);
         if (!record)
             return ctx.Fail(player->file + ": there is no player with the id " + std::to_string(player->id) + ".");
-        PrintPlayers({record}, player->format, true, ctx.out);
+        PrintRecords(kPlayerView, {record}, player->format, true, ctx.out);
     });
 
     auto teams = std::make_shared<ListOptions>();
     AddListCommand(app, "teams", "List every team in id order", teams, false)->callback([teams, &ctx] {
         CGame game;
         if (GameSession::Load(game, teams->file, ctx))
-            PrintTeams(Teams(game), teams->format, false, ctx.out);
+            PrintRecords(kTeamView, Present(game.m_teams), teams->format, false, ctx.out);
     });
 
     auto team = std::make_shared<ListOptions>();
@@ -187,6 +154,6 @@ void AddListCommands(CLI::App& app, CommandContext& ctx)
         const CTeam* record = game.Team(team->id);
         if (!record)
             return ctx.Fail(team->file + ": there is no team with the id " + std::to_string(team->id) + ".");
-        PrintTeams({record}, team->format, true, ctx.out);
+        PrintRecords(kTeamView, {record}, team->format, true, ctx.out);
     });
 }
