@@ -2,33 +2,21 @@
 
 #include "Cp1252.h"
 #include "RecordLayout.h"
+#include "ValueText.h"
 
 #include <algorithm>
 #include <charconv>
 #include <climits>
 #include <set>
 
+using ValueText::ParseInteger;
+using ValueText::Refuse;
+
 namespace {
 
 std::vector<std::uint32_t> Ids(const std::uint32_t* first, std::size_t count)
 {
     return std::vector<std::uint32_t>(first, first + count);
-}
-
-GameStatus Refuse(const std::string& key, const std::string& value, const std::string& why)
-{
-    return GameStatus::Failure("invalid value \"" + value + "\" for " + key + ": " + why);
-}
-
-std::optional<long long> ParseInteger(const std::string& text)
-{
-    long long value = 0;
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last || first == last)
-        return std::nullopt;
-    return value;
 }
 
 } // namespace
