@@ -35,9 +35,8 @@ struct LoadedEditor
     bool FirstWritten() { return guitest::FileBytes(first) != firstBytes; }
     void MakeFirstReadOnly() { QFile::setPermissions(first, QFileDevice::ReadOwner | QFileDevice::ReadGroup); }
 
-    // "open" (the dialog answers `chosen`), "drop" (of `chosen`, the first
-    // and the third game together) or "close". False when the window
-    // refused to close or the drop was refused.
+    // "open" (the dialog answers `chosen`), "drop" (of `chosen`, first and
+    // third together) or "close"; false when the close or drop was refused.
     bool Perform(const QString& command, const QString& chosen)
     {
         if (command == QLatin1String("close"))
@@ -65,91 +64,73 @@ class FileCommandTests : public QObject
     Q_OBJECT
 
 private slots:
-    void unsavedChangesAreAskedAboutBeforeOpenDropAndClose_data()
+    void unsavedChangesAreAskedAboutBeforeOpenDropAndCloseAndAFailedSaveStopsThem_data()
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<bool>("edited");
         QTest::addColumn<bool>("yes");
         QTest::addColumn<bool>("cancelDialog");
-        QTest::newRow("open unchanged asks nothing") << "open" << false << false << false;
-        QTest::newRow("open, Yes saves first") << "open" << true << true << false;
-        QTest::newRow("open, No discards") << "open" << true << false << false;
-        QTest::newRow("open, Yes, dialog cancelled keeps the saved file") << "open" << true << true << true;
-        QTest::newRow("drop of three unchanged loads the first") << "drop" << false << false << false;
-        QTest::newRow("drop of three, No discards") << "drop" << true << false << false;
-        QTest::newRow("close unchanged asks nothing") << "close" << false << false << false;
-        QTest::newRow("close, No writes nothing") << "close" << true << false << false;
-        QTest::newRow("close, Yes saves") << "close" << true << true << false;
+        QTest::addColumn<bool>("saveFails");
+        QTest::newRow("open unchanged asks nothing") << "open" << false << false << false << false;
+        QTest::newRow("open, Yes saves first") << "open" << true << true << false << false;
+        QTest::newRow("open, No discards") << "open" << true << false << false << false;
+        QTest::newRow("open, Yes, dialog cancelled keeps the saved file") << "open" << true << true << true << false;
+        QTest::newRow("open, Yes, save fails") << "open" << true << true << false << true;
+        QTest::newRow("drop of three unchanged loads the first") << "drop" << false << false << false << false;
+        QTest::newRow("drop of three, No discards") << "drop" << true << false << false << false;
+        QTest::newRow("drop, Yes, save fails") << "drop" << true << true << false << true;
+        QTest::newRow("close unchanged asks nothing") << "close" << false << false << false << false;
+        QTest::newRow("close, No writes nothing") << "close" << true << false << false << false;
+        QTest::newRow("close, Yes saves") << "close" << true << true << false << false;
+        QTest::newRow("close, Yes, save fails") << "close" << true << true << false << true;
     }
 
-    void unsavedChangesAreAskedAboutBeforeOpenDropAndClose()
+    void unsavedChangesAreAskedAboutBeforeOpenDropAndCloseAndAFailedSaveStopsThem()
     {
         QFETCH(QString, command);
         QFETCH(bool, edited);
         QFETCH(bool, yes);
         QFETCH(bool, cancelDialog);
+        QFETCH(bool, saveFails);
         LoadedEditor t;
         QVERIFY(t.Start());
         if (edited)
             t.Edit();
+        if (saveFails)
+            t.MakeFirstReadOnly();
         t.editor.messages.answers = {yes ? Answer::Yes : Answer::No};
-        QVERIFY(t.Perform(command, cancelDialog ? QString() : t.second));
+        const bool closing = command == QLatin1String("close");
+        QCOMPARE(t.Perform(command, cancelDialog ? QString() : t.second), !(closing && saveFails));
 
-        QCOMPARE(t.editor.messages.MessageTexts(), edited ? QStringList{kSaveQuestion} : QStringList{});
-        if (edited)
+        const QStringList texts = t.editor.messages.MessageTexts();
+        QCOMPARE(texts.size(), !edited ? 0 : saveFails ? 2 : 1);
+        if (edited) {
+            QCOMPARE(texts[0], kSaveQuestion);
             QCOMPARE(t.editor.messages.requests[0].buttons, IMessageService::Buttons::YesNo);
-        QCOMPARE(t.FirstWritten(), edited && yes);
-        if (command == QLatin1String("open")) {
-            const auto dialogs = t.editor.messages.Of(Kind::OpenFile);
-            QCOMPARE(dialogs.size(), 1u);
+        }
+        if (saveFails) // the writer's report
+            QVERIFY(texts[1].startsWith(QStringLiteral("Cannot save \"") + t.first + '"'));
+        QCOMPARE(t.FirstWritten(), edited && yes && !saveFails);
+        const auto dialogs = t.editor.messages.Of(Kind::OpenFile);
+        QCOMPARE(dialogs.size(), command == QLatin1String("open") && !saveFails ? 1u : 0u);
+        if (!dialogs.empty()) {
             QCOMPARE(dialogs[0].text, QStringLiteral("Open"));
             QCOMPARE(dialogs[0].start, t.first);
             QCOMPARE(dialogs[0].filter,
                 QStringLiteral("ICC Save Files (*.CAP)|*.CAP|ICC Database Files (*.DB)|*.DB|All Files (*.*)|*.*|"));
         }
-        if (command == QLatin1String("close")) {
-            QCOMPARE(t.editor.config.PlacementValue(QStringLiteral("Show")), 1);
+        // The placement is written only when the window really closes.
+        QCOMPARE(t.editor.config.PlacementValue(QStringLiteral("Show")), closing && !saveFails ? 1 : -12345);
+        if (closing && !saveFails)
             return;
-        }
-        const QString loaded = cancelDialog ? t.first : t.second;
+        // A failed save keeps the loaded file and the edits.
+        const QString loaded = cancelDialog || saveFails ? t.first : t.second;
+        QVERIFY(t.editor.Frame().isVisible());
         QCOMPARE(t.editor.App().GameFilePath(), loaded);
         QCOMPARE(t.Caption(), loaded + QStringLiteral(" - Orbek"));
-        QCOMPARE(t.editor.Tree().Tree()->topLevelItemCount(), cancelDialog ? 4 : 3); // teams and "Others"
-        QVERIFY(!t.Modified());
-        QVERIFY(!t.editor.Action(Command::kSave).isEnabled());
-    }
-
-    void aFailedSaveAtTheQuestionStopsOpenDropAndClose_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::newRow("open") << "open";
-        QTest::newRow("drop") << "drop";
-        QTest::newRow("close") << "close";
-    }
-
-    void aFailedSaveAtTheQuestionStopsOpenDropAndClose()
-    {
-        QFETCH(QString, command);
-        LoadedEditor t;
-        QVERIFY(t.Start());
-        t.Edit();
-        t.MakeFirstReadOnly();
-        t.editor.messages.answers = {Answer::Yes};
-        // The window stays open; Open shows no file dialog.
-        QCOMPARE(t.Perform(command, t.second), command != QLatin1String("close"));
-        QVERIFY(t.editor.Frame().isVisible());
-        QVERIFY(t.editor.messages.Of(Kind::OpenFile).empty());
-        // The question, then the writer's report.
-        const QStringList texts = t.editor.messages.MessageTexts();
-        QCOMPARE(texts.size(), 2);
-        QCOMPARE(texts[0], kSaveQuestion);
-        QVERIFY(texts[1].startsWith(QStringLiteral("Cannot save \"") + t.first + '"'));
-        // The user keeps the loaded file and the edits.
-        QCOMPARE(t.editor.App().GameFilePath(), t.first);
-        QVERIFY(t.Modified());
-        QVERIFY(!t.FirstWritten());
-        // The placement is written only when the window really closes.
-        QCOMPARE(t.editor.config.PlacementValue(QStringLiteral("Show")), -12345);
+        QCOMPARE(t.editor.Tree().Tree()->topLevelItemCount(), loaded == t.first ? 4 : 3); // teams and "Others"
+        QCOMPARE(t.Modified(), saveFails);
+        QCOMPARE(t.editor.Action(Command::kSave).isEnabled(), saveFails);
     }
 
     void aFailedOpenReportsEmptiesTheViewsAndCaptionsNothing()
@@ -157,7 +138,6 @@ private slots:
         LoadedEditor t;
         QVERIFY(t.Start());
         t.editor.Select(t.editor.Tree().Tree()->topLevelItem(0)->child(0));
-        QVERIFY(t.editor.App().PlayerForm()->CurrentPlayer() > 0);
         QFile broken(t.editor.files.filePath(QStringLiteral("BROKEN.DB")));
         QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write(QByteArray(200, 'x')) == 200);
         broken.close();
@@ -173,51 +153,38 @@ private slots:
         QVERIFY(!t.editor.Action(Command::kSaveAs).isEnabled());
     }
 
-    void saveWritesTheFileAndClearsEveryMark()
+    void saveAndSaveAsWriteAndClearEveryMarkOrKeepTheChangesOnFailure_data()
     {
+        QTest::addColumn<bool>("saveAs");
+        QTest::addColumn<QString>("typed"); // in the game folder
+        QTest::addColumn<QString>("written"); // empty: the save fails
+        QTest::newRow("Save") << false << "" << "FIRST.CAP";
+        QTest::newRow("Save As adds the database extension") << true << "COPY" << "COPY.DB";
+        QTest::newRow("Save As into a missing folder") << true << "no/such/folder/X.DB" << "";
+        QTest::newRow("Save over a read-only file") << false << "" << "";
+    }
+
+    void saveAndSaveAsWriteAndClearEveryMarkOrKeepTheChangesOnFailure()
+    {
+        QFETCH(bool, saveAs);
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        const bool ok = !written.isEmpty();
         LoadedEditor t;
         QVERIFY(t.Start());
         QTreeWidgetItem* node = t.editor.Tree().Tree()->topLevelItem(1)->child(0);
         const std::uint32_t id = CTeamView::ItemData(node);
         t.editor.Select(node);
         t.editor.Game().MarkPlayerModified(id);
-        t.editor.App().OnIdle();
-        QVERIFY(node->text(0).endsWith('*'));
-        QVERIFY(t.editor.Action(Command::kSave).isEnabled());
-
-        t.editor.Action(Command::kSave).trigger();
-        QVERIFY(t.editor.messages.requests.empty());
-        QVERIFY(!t.Modified());
-        QVERIFY(!node->text(0).endsWith('*'));
-        QVERIFY(!t.editor.Action(Command::kSave).isEnabled());
-        // Save keeps the caption and the player shown.
-        QCOMPARE(t.Caption(), t.first + QStringLiteral(" - Orbek"));
-        QCOMPARE(t.editor.App().PlayerForm()->CurrentPlayer(), static_cast<int>(id));
-    }
-
-    void saveAsTakesTheNewNameOnlyWhenWrittenAndAFailedSaveKeepsTheChanges_data()
-    {
-        QTest::addColumn<bool>("saveAs");
-        QTest::addColumn<QString>("typed"); // in the game folder
-        QTest::addColumn<QString>("written"); // empty: the save fails
-        QTest::newRow("Save As adds the database extension") << true << "COPY" << "COPY.DB";
-        QTest::newRow("Save As into a missing folder") << true << "no/such/folder/X.DB" << "";
-        QTest::newRow("Save over a read-only file") << false << "" << "";
-    }
-
-    void saveAsTakesTheNewNameOnlyWhenWrittenAndAFailedSaveKeepsTheChanges()
-    {
-        QFETCH(bool, saveAs);
-        QFETCH(QString, typed);
-        QFETCH(QString, written);
-        LoadedEditor t;
-        QVERIFY(t.Start());
         t.Edit();
+        t.editor.App().OnIdle();
+        QVERIFY(node->text(0).endsWith('*') && t.editor.Action(Command::kSave).isEnabled());
         const QString target = saveAs ? t.editor.files.filePath(typed) : t.first;
         t.editor.messages.saveFiles = {target};
-        if (!saveAs)
+        if (!saveAs && !ok)
             t.MakeFirstReadOnly();
         t.editor.Action(saveAs ? Command::kSaveAs : Command::kSave).trigger();
+
         const auto dialogs = t.editor.messages.Of(Kind::SaveFile);
         QCOMPARE(dialogs.size(), saveAs ? 1u : 0u);
         if (saveAs) {
@@ -226,16 +193,18 @@ private slots:
             QCOMPARE(dialogs[0].filter,
                 QStringLiteral("ICC Database Files (*.DB)|*.DB|ICC Save Files (*.CAP)|*.CAP|All Files (*.*)|*.*|"));
         }
-        QVERIFY(!t.FirstWritten());
-        const QString path = written.isEmpty() ? t.first : t.editor.files.filePath(written);
+        const QString path = ok ? t.editor.files.filePath(written) : t.first;
+        QCOMPARE(t.FirstWritten(), ok && !saveAs);
+        QVERIFY(QFile::exists(path));
         QCOMPARE(t.editor.App().GameFilePath(), path);
         QCOMPARE(t.Caption(), path + QStringLiteral(" - Orbek"));
-        QCOMPARE(t.Modified(), written.isEmpty());
-        if (!written.isEmpty())
-            QVERIFY(QFile::exists(path) && t.editor.messages.requests.size() == 1u);
-        else {
-            const auto boxes = t.editor.messages.Of(Kind::Message);
-            QCOMPARE(boxes.size(), 1u);
+        QCOMPARE(t.Modified(), !ok);
+        QCOMPARE(node->text(0).endsWith('*'), !ok);
+        QCOMPARE(t.editor.Action(Command::kSave).isEnabled(), !ok);
+        QCOMPARE(t.editor.App().PlayerForm()->CurrentPlayer(), static_cast<int>(id)); // the player stays shown
+        const auto boxes = t.editor.messages.Of(Kind::Message);
+        QCOMPARE(boxes.size(), ok ? 0u : 1u);
+        if (!ok) {
             QVERIFY(boxes[0].text.startsWith(QStringLiteral("Cannot save \"") + target + '"'));
             QCOMPARE(boxes[0].buttons, IMessageService::Buttons::Ok);
         }

@@ -17,8 +17,7 @@ PrivateConfig::PrivateConfig()
 
 void PrivateConfig::WriteIni(const QString& text) const
 {
-    QFile file(IniPath());
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (QFile file(IniPath()); file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(text.toUtf8());
 }
 

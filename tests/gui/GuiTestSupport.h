@@ -17,8 +17,7 @@ namespace guitest {
 
 using Placement = QList<QPair<QString, int>>; // values of the "Window" group
 
-// A configuration folder of the test's own: "Orbek.INI" and the window
-// placement are read and written there, never in the user's real profile.
+// The test's own configuration folder for "Orbek.INI" and the window placement.
 class PrivateConfig
 {
 public:
@@ -36,16 +35,14 @@ private:
     QTemporaryDir m_dir;
 };
 
-// A small believable game: `teams` teams of 4 to 7 players and some players
-// without a team, the same for the same seed.
+// A believable game: `teams` squads of 4 to 7 and some free players; same seed, same game.
 testgame::GameDescription SmallGame(int teams = 3, int players = 30, std::uint64_t seed = 7);
-// Writes the game into `folder` under `name`; returns the absolute path.
 QString WriteGame(const testgame::GameDescription& game, const QString& folder,
-    const QString& name = QStringLiteral("DATABASE.DB"));
+    const QString& name = QStringLiteral("DATABASE.DB")); // the absolute path
 QByteArray FileBytes(const QString& path);
 
-// The editor as a user starts it: private settings (with a remembered game
-// folder unless asked otherwise), scripted messages, COrbekApp::InitInstance.
+// The editor as a user starts it, on private settings (with a remembered game
+// folder unless asked otherwise) and scripted messages.
 class Editor
 {
 public:
@@ -59,8 +56,7 @@ public:
     CMainFrame& Frame() { return *m_app->MainFrame(); }
     CTeamView& Tree() { return *m_app->TeamView(); }
     QAction& Action(int commandId) { return *Frame().Action(commandId); }
-    // The top-level node whose label starts with `label`, or null.
-    QTreeWidgetItem* TopLevel(const QString& label);
+    QTreeWidgetItem* TopLevel(const QString& label); // the first whose label starts so, or null
     void Select(QTreeWidgetItem* item) { Tree().Tree()->setCurrentItem(item); } // as a click would
 
     PrivateConfig config;

@@ -28,21 +28,19 @@ QStringList Items(const QList<QAction*>& actions, bool byName)
     return items;
 }
 
-// The object names of the enabled commands, sorted.
-QStringList Enabled(Editor& editor)
+QStringList Sorted(QStringList names)
+{
+    names.sort();
+    return names;
+}
+
+QStringList Enabled(Editor& editor) // object names, sorted
 {
     QStringList names;
     for (const CommandInfo& info : kCommands)
         if (editor.Action(info.id).isEnabled())
             names << QString::fromLatin1(info.objectName);
-    names.sort();
-    return names;
-}
-
-QStringList Sorted(QStringList names)
-{
-    names.sort();
-    return names;
+    return Sorted(names);
 }
 
 } // namespace
@@ -79,16 +77,13 @@ private slots:
 
         QStatusBar* status = editor.Frame().statusBar();
         auto* ready = status->findChild<QLabel*>(QStringLiteral("statusMessage"));
-        QVERIFY(ready);
-        QCOMPARE(ready->text(), QStringLiteral("Ready"));
+        QVERIFY(ready && ready->text() == QStringLiteral("Ready"));
         for (const QString name : {"CAP", "NUM", "SCRL"}) {
             auto* indicator = status->findChild<QLabel*>(QStringLiteral("indicator") + name);
-            QVERIFY2(indicator, qPrintable(name));
-            QCOMPARE(indicator->text(), name);
+            QVERIFY2(indicator && indicator->text() == name, qPrintable(name));
             QVERIFY(!indicator->isEnabled()); // the offscreen platform reports no lock state
         }
 
-        // Keys, status-bar prompts and tool tips.
         const struct { int id; const char *key, *prompt, *tip; } commands[] = {
             {Command::kOpen, "Ctrl+O", "", ""},
             {Command::kSave, "Ctrl+S", "", ""},
@@ -114,16 +109,12 @@ private slots:
         }
 
         // The View toggles show and hide the bars and carry a check mark.
-        for (const auto& [command, bar] : {std::pair<int, QWidget*>{Command::kToolbar, toolbar}, {Command::kStatusBar, status}}) {
-            QAction& toggle = editor.Action(command);
-            QVERIFY(toggle.isChecked() && bar->isVisible());
-            toggle.trigger();
-            QVERIFY(!toggle.isChecked() && !bar->isVisible());
-            toggle.trigger();
-            QVERIFY(toggle.isChecked() && bar->isVisible());
-        }
+        for (const auto& [command, bar] : {std::pair<int, QWidget*>{Command::kToolbar, toolbar}, {Command::kStatusBar, status}})
+            for (bool shown : {false, true}) {
+                editor.Action(command).trigger();
+                QVERIFY(editor.Action(command).isChecked() == shown && bar->isVisible() == shown);
+            }
     }
-
 
     void treeKeepsTwoHundredBannerSeventyAndF6MovesTheFocusBetweenThePanes()
     {
@@ -134,28 +125,26 @@ private slots:
         frame.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         QWidget* banner = frame.MainView()->BannerPane();
-        QCOMPARE(editor.Tree().width(), 200);
-        QCOMPARE(banner->height(), 70);
         const int formHeight = editor.App().PlayerForm()->height();
         frame.resize(1100, 800);
         QCoreApplication::processEvents();
         QCOMPARE(editor.Tree().width(), 200);
         QCOMPARE(banner->height(), 70);
-        QCOMPARE(editor.App().PlayerForm()->height(), formHeight + 150);
+        QCOMPARE(editor.App().PlayerForm()->height(), formHeight + 150); // the form takes the growth
         // The inner panes fill the right-hand view edge to edge.
         QCOMPARE(banner->mapTo(frame.MainView(), QPoint(0, 0)), QPoint(0, 0));
         QCOMPARE(banner->width(), frame.MainView()->width());
 
         editor.Select(editor.Tree().Tree()->topLevelItem(0)->child(0));
         editor.Tree().setFocus();
-        QVERIFY(editor.Tree().Tree()->hasFocus());
         QTest::keyClick(&frame, Qt::Key_F6);
         QVERIFY(QApplication::focusWidget() && !editor.Tree().isAncestorOf(QApplication::focusWidget()));
         QTest::keyClick(&frame, Qt::Key_F6, Qt::ShiftModifier);
         QVERIFY(editor.Tree().Tree()->hasFocus());
     }
 
-    void commandsFollowNothingLoadedLoadedModifiedAndSelection()
+    // Find Next: teams/EditCommandsTests.
+    void commandsFollowNothingLoadedLoadedAndModified()
     {
         Editor editor;
         QVERIFY(editor.Start());
@@ -168,19 +157,24 @@ private slots:
         const QStringList loaded = always + QStringList{"actionSaveAs", "actionFind", "actionTeamProperties", "actionCollapseTeamsTree"};
         QCOMPARE(Enabled(editor), Sorted(loaded));
 
-        // A move is an edit: Save follows the modified flag.
+        // A move is an edit.
         QVERIFY(editor.App().MovePlayer(editor.Game().m_teams[1]->m_squad[0], 1, kNoTeam, false));
         QCOMPARE(Enabled(editor), Sorted(loaded + QStringList{"actionSave"}));
 
-        // Find Next waits for a search text; the player commands and the form for a player.
-        editor.App().m_strFindText = QStringLiteral("Smith");
+        // A selected player enables the player commands and the form...
         QTreeWidgetItem* team = editor.Tree().Tree()->topLevelItem(0);
         editor.Select(team->child(0));
-        QCOMPARE(Enabled(editor), Sorted(loaded + QStringList{"actionSave", "actionFindNext", "actionPlayerStats", "actionCopyFrom"}));
+        const QStringList withPlayer = loaded + QStringList{"actionSave", "actionPlayerStats", "actionCopyFrom"};
+        QCOMPARE(Enabled(editor), Sorted(withPlayer));
         QVERIFY(editor.App().PlayerForm()->isEnabled());
-        editor.Select(team);
-        QCOMPARE(Enabled(editor), Sorted(loaded + QStringList{"actionSave", "actionFindNext"}));
+
+        // ...and collapsing the tree clears the player and disables them again.
+        editor.Action(Command::kCollapseTeamsTree).trigger();
+        QCOMPARE(editor.Game().m_nCurPlayer, -1);
+        QVERIFY(!team->isExpanded());
+        QCOMPARE(Enabled(editor), Sorted(loaded + QStringList{"actionSave"}));
         QVERIFY(!editor.App().PlayerForm()->isEnabled());
+
     }
 };
 

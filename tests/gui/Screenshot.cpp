@@ -1,7 +1,5 @@
-// Not a test: starts the editor on a game file as a user would, expands the
-// first team, selects its second player and saves a picture of the window,
-// for looking at the editor under a virtual display (xvfb-run):
-//     orbek_gui_screenshot <game file> <picture.png>
+// Not a test: a picture of the editor on a game with the first team expanded,
+// for looking at under xvfb-run:  orbek_gui_screenshot <game file> <picture.png>
 #include "shell/CMainFrame.h"
 #include "shell/COrbekApp.h"
 #include "tree/CTeamView.h"

@@ -9,9 +9,8 @@
 #include <vector>
 
 // The GUI tests' message service, installed while it lives: records every box
-// and dialog with its exact text, buttons, caption and filter, and answers from
-// the queues the test fills. A request with no scripted answer lands in
-// `unscripted` (answered No / Cancel / empty) so a test can insist on silence.
+// and dialog exactly and answers from the queues the test fills. A request
+// with no scripted answer lands in `unscripted` (answered No / Cancel / empty).
 class ScriptedMessageService : public IMessageService
 {
 public:
@@ -58,8 +57,7 @@ public:
     }
     void Beep() override { ++beeps; }
 
-    // The requests of one kind, in order.
-    std::vector<Request> Of(Kind kind) const
+    std::vector<Request> Of(Kind kind) const // in order
     {
         std::vector<Request> out;
         for (const Request& request : requests)
@@ -75,10 +73,8 @@ public:
         return texts;
     }
 
-    std::deque<Answer> answers; // for message boxes that are not plain OK
-    std::deque<QString> openFiles; // "" = the user cancels
-    std::deque<QString> saveFiles;
-    std::deque<QString> folders;
+    std::deque<Answer> answers; // for boxes that are not plain OK
+    std::deque<QString> openFiles, saveFiles, folders; // "" = the user cancels
     std::vector<Request> requests; // everything asked, in order
     QStringList unscripted;
     int beeps = 0;

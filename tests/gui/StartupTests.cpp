@@ -30,99 +30,95 @@ class StartupTests : public QObject
     Q_OBJECT
 
 private slots:
-    void withoutAFolderTheFirstStartAsksAndRemembersOnlyAChosenOne_data()
+    void theGameFolderIsReadFromOrbekIniOrAskedForAndOnlyAChosenOneIsRemembered_data()
     {
+        QTest::addColumn<bool>("inIni");
         QTest::addColumn<bool>("browse");
         QTest::addColumn<bool>("choose");
-        QTest::newRow("answered No") << false << false;
-        QTest::newRow("browser cancelled") << true << false;
-        QTest::newRow("folder chosen") << true << true;
+        QTest::newRow("remembered") << true << false << false;
+        QTest::newRow("answered No") << false << false << false;
+        QTest::newRow("browser cancelled") << false << true << false;
+        QTest::newRow("folder chosen") << false << true << true;
     }
 
-    void withoutAFolderTheFirstStartAsksAndRemembersOnlyAChosenOne()
+    void theGameFolderIsReadFromOrbekIniOrAskedForAndOnlyAChosenOneIsRemembered()
     {
+        QFETCH(bool, inIni);
         QFETCH(bool, browse);
         QFETCH(bool, choose);
         QTemporaryDir gameFolder;
         const QString chosen = choose ? gameFolder.path() : QString();
+        // Section and key match in any case; a value is cut to 255 characters.
+        const QString longPath = QStringLiteral("/games/") + QString(300, QLatin1Char('x'));
+        const QString expected = inIni ? longPath.left(255) : chosen;
         Editor editor(false);
+        if (inIni)
+            editor.config.WriteIni(QStringLiteral("; by hand\r\n[Other]\r\nICC Folder=/wrong\r\n\r\n[orbek]\r\nicc folder = %1\r\n")
+                                       .arg(longPath));
         editor.messages.answers = {browse ? Answer::Yes : Answer::No};
         editor.messages.folders = {chosen};
         QVERIFY(editor.Start());
         const auto asked = editor.messages.requests;
-        QCOMPARE(asked.size(), browse ? 2u : 1u);
-        QCOMPARE(asked[0].text, kFolderQuestion);
-        QCOMPARE(asked[0].buttons, IMessageService::Buttons::YesNo);
-        QCOMPARE(asked[0].icon, IMessageService::Icon::Question);
+        QCOMPARE(asked.size(), inIni ? 0u : browse ? 2u : 1u);
+        if (!inIni) {
+            QCOMPARE(asked[0].text, kFolderQuestion);
+            QCOMPARE(asked[0].buttons, IMessageService::Buttons::YesNo);
+            QCOMPARE(asked[0].icon, IMessageService::Icon::Question);
+            const QString ini = QString::fromUtf8(guitest::FileBytes(editor.config.IniPath()));
+            QCOMPARE(ini.contains(QStringLiteral("[Orbek]")), choose);
+            QCOMPARE(ini.contains(QStringLiteral("ICC Folder=") + chosen), choose);
+        }
         if (browse) {
             QCOMPARE(asked[1].kind, Kind::Folder);
             QCOMPARE(asked[1].text, QStringLiteral("Select ICC Folder"));
             QCOMPARE(asked[1].start, QDir::homePath()); // no drive letters here
         }
-        QCOMPARE(editor.App().m_strGameFolder, chosen);
-        const QString ini = QString::fromUtf8(guitest::FileBytes(editor.config.IniPath()));
-        QCOMPARE(ini.contains(QStringLiteral("[Orbek]")), choose);
-        QCOMPARE(ini.contains(QStringLiteral("ICC Folder=") + chosen), choose);
-
-        Restart again;
-        QVERIFY(again.app.InitInstance({}));
-        QCOMPARE(again.messages.requests.size(), choose ? 0u : 1u);
-        QCOMPARE(again.app.m_strGameFolder, chosen);
-    }
-
-    void aRememberedFolderIsReadWithoutAQuestionAndNothingIsLoaded()
-    {
-        Editor editor(false);
-        const QString longPath = QStringLiteral("/games/") + QString(300, QLatin1Char('x'));
-        editor.config.WriteIni(QStringLiteral("; by hand\r\n[Other]\r\nICC Folder=/wrong\r\n\r\n[orbek]\r\nicc folder = %1\r\n")
-                                   .arg(longPath));
-        QVERIFY(editor.Start());
-        QVERIFY(editor.messages.requests.empty());
-        // Section and key match in any case; a value is cut to 255 characters.
-        QCOMPARE(editor.App().m_strGameFolder, longPath.left(255));
+        QCOMPARE(editor.App().m_strGameFolder, expected);
+        // Nothing is loaded.
         QVERIFY(editor.Frame().isVisible());
         QCOMPARE(editor.Frame().windowTitle(), QStringLiteral("Untitled - Orbek"));
         QCOMPARE(editor.Tree().Tree()->topLevelItemCount(), 0);
-        QVERIFY(!editor.App().PlayerForm()->isEnabled());
+
+        Restart again;
+        QVERIFY(again.app.InitInstance({}));
+        QCOMPARE(again.messages.requests.size(), inIni || choose ? 0u : 1u);
+        QCOMPARE(again.app.m_strGameFolder, expected);
     }
 
-    void aCommandLineFileLoadsOrIsReportedAfterTheFolderQuestion_data()
+    void aCommandLineFileLoadsOrIsReportedAndOneThatCannotBeOpenedEndsTheProgram_data()
     {
-        QTest::addColumn<bool>("isGame");
-        QTest::newRow("a game") << true;
-        QTest::newRow("not a game") << false;
+        QTest::addColumn<QString>("file");
+        QTest::newRow("a game") << "game";
+        QTest::newRow("not a game") << "junk";
+        QTest::newRow("missing") << "missing";
     }
 
-    void aCommandLineFileLoadsOrIsReportedAfterTheFolderQuestion()
+    void aCommandLineFileLoadsOrIsReportedAndOneThatCannotBeOpenedEndsTheProgram()
     {
-        QFETCH(bool, isGame);
+        QFETCH(QString, file);
+        const bool isGame = file == "game";
         Editor editor(false);
         editor.messages.answers = {Answer::No};
         QString path = guitest::WriteGame(guitest::SmallGame(), editor.files.path());
-        if (!isGame) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write("no player list") > 0);
+        if (file == "junk") {
+            QFile junk(path);
+            QVERIFY(junk.open(QIODevice::WriteOnly | QIODevice::Truncate) && junk.write("no player list") > 0);
+        } else if (file == "missing")
+            path = editor.files.filePath(QStringLiteral("MISSING.DB"));
+        QCOMPARE(editor.Start({path}), file != "missing");
+        if (file == "missing") { // only the report: no folder question and no window
+            QCOMPARE(editor.messages.requests.size(), 1u);
+            QVERIFY(editor.messages.requests[0].text.startsWith(QStringLiteral("Cannot open \"") + path + '"'));
+            QVERIFY(editor.App().MainFrame() == nullptr);
+            return;
         }
-        QVERIFY(editor.Start({path}));
         QStringList expected{kFolderQuestion};
         if (!isGame)
             expected << QStringLiteral("Error reading database");
         QCOMPARE(editor.messages.MessageTexts(), expected);
-        QCOMPARE(editor.messages.requests.back().buttons, isGame ? IMessageService::Buttons::YesNo : IMessageService::Buttons::Ok);
         QCOMPARE(editor.Frame().windowTitle(), (isGame ? path : QStringLiteral("Untitled")) + QStringLiteral(" - Orbek"));
         QCOMPARE(editor.Tree().Tree()->topLevelItemCount(), isGame ? 4 : 0); // three teams and "Others"
         QVERIFY(!editor.App().PlayerForm()->isEnabled());
-    }
-
-    void aCommandLineFileThatCannotBeOpenedEndsTheProgram()
-    {
-        Editor editor(false);
-        const QString missing = editor.files.filePath(QStringLiteral("MISSING.DB"));
-        QVERIFY(!editor.Start({missing}));
-        // Only the report: no folder question and no window.
-        QCOMPARE(editor.messages.requests.size(), 1u);
-        QVERIFY(editor.messages.requests[0].text.startsWith(QStringLiteral("Cannot open \"") + missing + '"'));
-        QVERIFY(editor.App().MainFrame() == nullptr);
     }
 
     void closingSavesThePlacementAndTheNextStartRestoresIt_data()
@@ -150,8 +146,7 @@ private slots:
             }
             QVERIFY(first.Frame().close());
         }
-        // Left and top: the frame's corner; width and height: the inside of
-        // the normal (restored) window.
+        // Left and top: the frame's corner; width and height: the normal window's inside.
         const guitest::Placement expected = {{"Show", maximised ? 3 : 1}, {"Left", corner.x()}, {"Top", corner.y()},
             {"Right", corner.x() + size.width()}, {"Bottom", corner.y() + size.height()}};
         for (const auto& [key, value] : expected)

@@ -25,8 +25,7 @@ QString Label(const testgame::PlayerDescription& player)
     return QString::fromLatin1(testgame::DisplayName(player.givenNames, player.familyName));
 }
 
-// The nodes the game calls for, in pre-order: teams with their squads, then
-// "Others" with every player in no squad.
+// The game's nodes in pre-order: teams with squads, then "Others" with the rest.
 QList<Node> ExpectedNodes(testgame::GameDescription& game)
 {
     QList<Node> nodes;
@@ -64,7 +63,7 @@ class TeamTreeTests : public QObject
     Q_OBJECT
 
 private slots:
-    void treeListsTeamsWithSquadsThenOthersAndIsWalkedBothWays()
+    void treeListsTeamsWithSquadsThenOthersEvenWithoutChildrenAndIsWalkedBothWays()
     {
         Editor editor;
         auto game = guitest::SmallGame(4, 40, 11);
@@ -84,32 +83,23 @@ private slots:
             backward.prepend(item);
         QCOMPARE(backward, forward);
 
-        view.DeleteAllItems();
-        QVERIFY(view.LastDescendant(nullptr) == nullptr);
-        QVERIFY(view.FindItemByData(0x10000) == nullptr);
-    }
-
-    void othersStaysWithoutChildrenWhenEveryPlayerHasATeam()
-    {
-        Editor editor;
-        QVERIFY(editor.StartOn(guitest::SmallGame(2, 16, 5)));
-        QTreeWidgetItem* others = editor.TopLevel(QStringLiteral("Others"));
-        QVERIFY(others && others->childCount() > 0);
-        while (others->childCount() > 0)
+        for (QTreeWidgetItem* others = editor.TopLevel(QStringLiteral("Others")); others->childCount() > 0;)
             QVERIFY(editor.App().MovePlayer(CTeamView::ItemData(others->child(0)), kNoTeam, 1, false));
-        editor.Tree().RebuildTree();
-        others = editor.TopLevel(QStringLiteral("Others"));
-        QVERIFY(others);
-        QCOMPARE(others->childCount(), 0);
-        QCOMPARE(editor.Tree().Tree()->indexOfTopLevelItem(others), 2);
+        view.RebuildTree();
+        QTreeWidgetItem* others = editor.TopLevel(QStringLiteral("Others"));
+        QVERIFY(others && others->childCount() == 0);
+        QCOMPARE(view.Tree()->indexOfTopLevelItem(others), 4);
+
+        view.DeleteAllItems();
+        QVERIFY(view.LastDescendant(nullptr) == nullptr && view.FindItemByData(0x10000) == nullptr);
     }
 
     void teamsOthersAndEveryPlayerKindHaveTheirOwnPicture()
     {
         Editor editor;
         auto game = guitest::SmallGame(1, 12, 9);
-        // Player ids 1..9 as the nine kinds: four types, a full-time keeper, the
-        // four types as part-time keepers (the last one not marked as keeper).
+        // Ids 1..9 as the nine kinds: four types, a full-time keeper, the four
+        // types as part-time keepers (the last one not marked as keeper).
         for (std::uint16_t id = 1; id <= 9; ++id) {
             auto& player = *game.FindPlayer(id);
             const int kind = id - 1;
@@ -126,8 +116,7 @@ private slots:
         QCOMPARE(image(0x10000), 18);
         for (std::uint16_t id = 1; id <= 9; ++id)
             QCOMPARE(image(id), 18 + id);
-        // 28 pictures of 24 x 24, each drawn differently.
-        std::set<qint64> distinct;
+        std::set<qint64> distinct; // 28 pictures of 24 x 24, each drawn differently
         for (int i = 0; i < CTeamView::kImageCount; ++i) {
             const QPixmap pixmap = editor.Tree().Image(i).pixmap(QSize(24, 24));
             QCOMPARE(pixmap.deviceIndependentSize().toSize(), QSize(24, 24));
@@ -137,41 +126,7 @@ private slots:
         QCOMPARE(distinct.size(), 28u);
     }
 
-    void starMarksChangedTeamsAndPlayersButNotUnderOthersAndMarkingRenewsThePicture()
-    {
-        Editor editor;
-        QVERIFY(editor.StartOn(guitest::SmallGame(3, 30, 4)));
-        CGame& model = editor.Game();
-        CTeam& team = *model.m_teams[2];
-        const std::uint32_t inTeam = team.m_squad[1];
-        const std::uint32_t free = CTeamView::ItemData(editor.TopLevel(QStringLiteral("Others"))->child(0));
-        team.m_bModified = 1;
-        model.Player(inTeam)->m_bModified = 1;
-        model.Player(free)->m_bModified = 1;
-        editor.Tree().RebuildTree();
-
-        QCOMPARE(LabelOf(editor, 0x10000u + team.m_wId), QString::fromLatin1(team.m_strName) + '*');
-        QCOMPARE(LabelOf(editor, inTeam), DisplayName(model, inTeam) + '*');
-        QCOMPARE(LabelOf(editor, free), DisplayName(model, free));
-        QCOMPARE(LabelOf(editor, 0x10000), QStringLiteral("Others"));
-        // A label refreshed through the application gets the "*" anywhere.
-        editor.App().RefreshPlayerLabel(free, false);
-        QCOMPARE(LabelOf(editor, free), DisplayName(model, free) + '*');
-
-        // Marking a player renews his label and his picture.
-        const std::uint32_t id = model.m_teams[1]->m_squad[0];
-        model.Player(id)->SetU32(PlayerLayout::nType, 3);
-        model.Player(id)->SetU32(PlayerLayout::nKeeper, 0);
-        model.Player(id)->SetU32(PlayerLayout::nPartTimeKeeper, 0);
-        model.MarkPlayerModified(id);
-        QCOMPARE(LabelOf(editor, id), DisplayName(model, id) + '*');
-        QCOMPARE(editor.Tree().FindItemByData(id)->data(0, CTeamView::kImageRole).toInt(), 22);
-        // Ids without a node change nothing.
-        editor.Tree().SetPlayerLabel(60000, "Nobody");
-        QVERIFY(editor.Tree().FindItemByData(60000) == nullptr);
-    }
-
-    void labelsAreDecodedFromWindows1252AndAfterASaveComeFromTheNameList()
+    void labelsAreDecodedStarredWhenChangedButNotUnderOthersAndAfterASaveComeFromTheNameList()
     {
         Editor editor;
         auto game = guitest::SmallGame(3, 30, 6);
@@ -182,17 +137,42 @@ private slots:
         QCOMPARE(LabelOf(editor, 0x10001), QStringLiteral("S\u00E3o Paulo \u20AC XI"));
 
         CGame& model = editor.Game();
+        CTeam& team = *model.m_teams[2];
+        const std::uint32_t inTeam = team.m_squad[1];
+        const std::uint32_t free = CTeamView::ItemData(editor.TopLevel(QStringLiteral("Others"))->child(0));
+        team.m_bModified = 1;
+        model.Player(inTeam)->m_bModified = 1;
+        model.Player(free)->m_bModified = 1;
         model.m_teams[1]->m_strName = "Own Field Name";
         model.m_teams[1]->m_bModified = 1;
         model.m_teamNames[1] = "Name List Entry";
         model.m_bModified = 1;
         editor.Tree().RebuildTree();
-        editor.App().OnIdle();
+        QCOMPARE(LabelOf(editor, 0x10000u + team.m_wId), QString::fromLatin1(team.m_strName) + '*');
         QCOMPARE(LabelOf(editor, 0x10001), QStringLiteral("Own Field Name*"));
+        QCOMPARE(LabelOf(editor, inTeam), DisplayName(model, inTeam) + '*');
+        QCOMPARE(LabelOf(editor, free), DisplayName(model, free));
+        QCOMPARE(LabelOf(editor, 0x10000), QStringLiteral("Others"));
+        editor.App().RefreshPlayerLabel(free, false); // through the application: "*" anywhere
+        QCOMPARE(LabelOf(editor, free), DisplayName(model, free) + '*');
+
+        // Marking a player renews his label and his picture.
+        const std::uint32_t id = model.m_teams[1]->m_squad[0];
+        model.Player(id)->SetU32(PlayerLayout::nType, 3);
+        model.Player(id)->SetU32(PlayerLayout::nKeeper, 0);
+        model.Player(id)->SetU32(PlayerLayout::nPartTimeKeeper, 0);
+        model.MarkPlayerModified(id);
+        QCOMPARE(LabelOf(editor, id), DisplayName(model, id) + '*');
+        QCOMPARE(editor.Tree().FindItemByData(id)->data(0, CTeamView::kImageRole).toInt(), 22);
+        editor.Tree().SetPlayerLabel(60000, "Nobody"); // an id without a node changes nothing
+        QVERIFY(editor.Tree().FindItemByData(60000) == nullptr);
+
+        editor.App().OnIdle();
         editor.Action(Command::kSave).trigger();
         QVERIFY2(editor.messages.requests.empty(), qPrintable(editor.messages.MessageTexts().join('\n')));
         QCOMPARE(LabelOf(editor, 0x10001), QStringLiteral("Name List Entry"));
-        QCOMPARE(LabelOf(editor, 0x10000), QStringLiteral("Others"));
+        QCOMPARE(LabelOf(editor, 0x10000u + team.m_wId), QString::fromLatin1(team.m_strName));
+        QCOMPARE(LabelOf(editor, id), DisplayName(model, id));
     }
 
     void selectingAPlayerShowsHimAndATeamOrOthersClearsTheForm()
@@ -212,11 +192,16 @@ private slots:
         }
     }
 
-    void movingAPlayerMovesHisNodeAndSelectsItWhenAsked()
+    // Collapsing is checked with the enable rules (MainFrameTests).
+    void revealingExpandsWithoutSelectingAndMovingMovesTheNodeSelectingItWhenAsked()
     {
         Editor editor;
         QVERIFY(editor.StartOn(guitest::SmallGame()));
         CGame& model = editor.Game();
+        editor.Tree().RevealPlayer(static_cast<int>(model.m_teams[2]->m_squad[2]));
+        QVERIFY(editor.Tree().FindItemByData(0x10002)->isExpanded());
+        QVERIFY(editor.Tree().Tree()->currentItem() == nullptr);
+
         const std::uint32_t id = model.m_teams[1]->m_squad[0];
         QVERIFY(editor.App().MovePlayer(id, 1, 3, true));
         QTreeWidgetItem* node = editor.Tree().FindItemByData(id);
@@ -225,33 +210,11 @@ private slots:
         QCOMPARE(node->text(0), DisplayName(model, id));
         QVERIFY(editor.Tree().Tree()->currentItem() == node);
         QCOMPARE(model.m_nCurPlayer, static_cast<int>(id));
-
         // Without selection: to "Others", and the selection is not taken.
         const std::uint32_t other = model.m_teams[2]->m_squad[0];
         QVERIFY(editor.App().MovePlayer(other, 2, kNoTeam, false));
         QCOMPARE(editor.Tree().FindItemByData(other)->parent(), editor.TopLevel(QStringLiteral("Others")));
         QCOMPARE(model.m_nCurPlayer, static_cast<int>(id));
-    }
-
-    void revealingExpandsWithoutSelectingAndCollapsingClearsThePlayer()
-    {
-        Editor editor;
-        QVERIFY(editor.StartOn(guitest::SmallGame()));
-        editor.Tree().RevealPlayer(static_cast<int>(editor.Game().m_teams[2]->m_squad[2]));
-        QVERIFY(editor.Tree().FindItemByData(0x10002)->isExpanded());
-        QVERIFY(editor.Tree().Tree()->currentItem() == nullptr);
-
-        QTreeWidgetItem* team = editor.Tree().Tree()->topLevelItem(1);
-        editor.TopLevel(QStringLiteral("Others"))->setExpanded(true);
-        editor.Select(team->child(0));
-        QVERIFY(editor.App().PlayerForm()->isEnabled());
-        editor.Action(Command::kCollapseTeamsTree).trigger();
-        for (int i = 0; i < editor.Tree().Tree()->topLevelItemCount(); ++i)
-            QVERIFY(!editor.Tree().Tree()->topLevelItem(i)->isExpanded());
-        QVERIFY(editor.Tree().Tree()->currentItem() == team);
-        QCOMPARE(editor.Game().m_nCurPlayer, -1);
-        QCOMPARE(editor.App().PlayerForm()->CurrentPlayer(), 0);
-        QVERIFY(!editor.App().PlayerForm()->isEnabled());
     }
 };
 

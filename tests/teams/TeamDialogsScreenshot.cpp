@@ -14,10 +14,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::cerr << "usage: TeamDialogsScreenshot <folder>\n";
-        return 2;
-    }
+    if (argc < 2)
+        return std::cerr << "usage: TeamDialogsScreenshot <folder>\n", 2;
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     teamstest::LoadedGame game;
     CTeamPropertiesDlg team(game.game);
@@ -26,9 +24,7 @@ int main(int argc, char* argv[])
     CPlayerListDlg hire(game.game, teamstest::kTestTeam);
     hire.show();
     app.processEvents();
-    if (!team.grab().save(folder.filePath("TeamProperties.png")) || !hire.grab().save(folder.filePath("PlayerList.png"))) {
-        std::cerr << "could not save the pictures in " << argv[1] << "\n";
-        return 1;
-    }
+    if (!team.grab().save(folder.filePath("TeamProperties.png")) || !hire.grab().save(folder.filePath("PlayerList.png")))
+        return std::cerr << "could not save the pictures in " << argv[1] << "\n", 1;
     return 0;
 }

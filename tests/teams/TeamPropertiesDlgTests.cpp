@@ -1,6 +1,6 @@
 // The Team Properties dialog as the user works it: controls, messages,
-// switching, OK and Cancel, the role buttons, dragging and Hire...
-#include "ScriptedMessages.h"
+// switching, OK and Cancel, dragging and Hire...
+#include "ScriptedMessageService.h"
 #include "TeamsTestGame.h"
 
 #include "teamdialogs/CPlayerListDlg.h"
@@ -13,11 +13,13 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
 using namespace teamstest;
+using Answer = IMessageService::Answer;
 
 namespace {
 
@@ -35,8 +37,9 @@ struct Dialog
     QLineEdit* edit(const char* name) { return dlg.findChild<QLineEdit*>(name); }
     void click(const char* name) { dlg.findChild<QPushButton*>(name)->click(); }
     void switchTo(const char* team) { combo()->setCurrentIndex(combo()->findText(team)); }
+    QStringList shown() const { return messages.MessageTexts(); }
     LoadedGame g;
-    ScriptedMessages messages;
+    ScriptedMessageService messages;
     CTeamPropertiesDlg dlg;
 };
 
@@ -48,13 +51,9 @@ QStringList Column(const QTreeWidget* list, int column)
     return texts;
 }
 
-// Family names: the rows' texts up to the blank.
-QStringList Names(const QTreeWidget* list)
+QStringList Names(const QTreeWidget* list) // family names: the rows' texts up to the blank
 {
-    QStringList names = Column(list, 0);
-    for (QString& name : names)
-        name = name.section(' ', 0, 0);
-    return names;
+    return Column(list, 0).replaceInStrings(QRegularExpression(" .*"), "");
 }
 
 void Select(QTreeWidget* list, const QStringList& familyNames)
@@ -63,8 +62,7 @@ void Select(QTreeWidget* list, const QStringList& familyNames)
         list->topLevelItem(i)->setSelected(familyNames.contains(list->topLevelItem(i)->text(0).section(' ', 0, 0)));
 }
 
-// A point in row `row` of a list's viewport, `dy` pixels below its top.
-QPoint RowPoint(QTreeWidget* list, int row, int dy)
+QPoint RowPoint(QTreeWidget* list, int row, int dy) // `dy` pixels below the row's top
 {
     const QRect rect = list->visualItemRect(list->topLevelItem(row));
     return QPoint(rect.left() + 20, rect.top() + dy);
@@ -84,8 +82,19 @@ void Drag(QWidget* from, QPoint start, QWidget* to, QPoint end)
     QApplication::sendEvent(from, &release);
 }
 
+QString HelpPage()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* viewer = qobject_cast<CHelpViewer*>(w); viewer && viewer->isVisible()) {
+            viewer->hide();
+            return viewer->CurrentPage().toString();
+        }
+    return {};
+}
+
 const QStringList kFirstXI{"Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot", "Golf", "Hotel", "India", "Juliet",
     "Kilo"};
+const QStringList kMarks{"", "", "", "*", "", "", "+", "", "", "1", "2"};
 const QString kBudgetRange = "Please enter an integer between 0 and 1000000000.";
 
 } // namespace
@@ -97,54 +106,60 @@ class TeamPropertiesDlgTests : public QObject
 private slots:
     void initTestCase() { InitOrbekResources(); }
 
-    void opens_on_the_first_team_by_name_with_both_lists_and_the_role_pictures()
+    void opens_on_the_first_team_by_name_with_both_lists_role_pictures_and_help_and_hires_into_the_team_list()
     {
         Dialog d;
         QCOMPARE(d.dlg.windowTitle(), QStringLiteral("Team Properties"));
-        QCOMPARE(d.combo()->currentText(), QString::fromLatin1(kTestTeamName));
         QVERIFY(d.combo()->isEditable() && d.combo()->count() == 18);
         QStringList teams;
         for (int i = 0; i < d.combo()->count(); ++i)
             teams << d.combo()->itemText(i);
         QCOMPARE(teams.mid(0, 2), QStringList({kTestTeamName, "Derbyshire"}));
         QVERIFY(std::is_sorted(teams.begin(), teams.end(), [](auto& a, auto& b) { return a.toLatin1() < b.toLatin1(); }));
-        QCOMPARE(QStringList({d.edit("IDC_SHORT_NAME")->text(), d.edit("IDC_ABBREV")->text(), d.edit("IDC_BUDGET")->text()}),
-            QStringList({"Aardva", "Aar", "500000"}));
+        QCOMPARE(QStringList({d.combo()->currentText(), d.edit("IDC_SHORT_NAME")->text(), d.edit("IDC_ABBREV")->text(),
+                     d.edit("IDC_BUDGET")->text()}),
+            QStringList({kTestTeamName, "Aardva", "Aar", "500000"}));
         for (QTreeWidget* list : {d.teamList(), d.xi()}) {
             QCOMPARE(QStringList({list->headerItem()->text(0), list->headerItem()->text(1)}), QStringList({"Player", " "}));
             QVERIFY(list->selectionMode() == QAbstractItemView::ExtendedSelection);
         }
-        QCOMPARE(Names(d.xi()), kFirstXI);
         QCOMPARE(Column(d.xi(), 0).front(), QStringLiteral("Alpha J"));
-        QCOMPARE(Column(d.xi(), 1), QStringList({"", "", "", "*", "", "", "+", "", "", "1", "2"}));
+        QCOMPARE(Names(d.xi()), kFirstXI);
+        QCOMPARE(Column(d.xi(), 1), kMarks);
         QCOMPARE(Names(d.teamList()), QStringList({"Lima", "Mike", "Xray", "Yankee"}));
         const QTreeWidgetItem* lima = d.teamList()->topLevelItem(0);
-        QCOMPARE(lima->data(0, Qt::UserRole).toUInt(), d.g.IdOf("Lima"));
+        QVERIFY(lima->data(0, Qt::UserRole).toUInt() == d.g.IdOf("Lima") && !lima->icon(0).isNull());
         QCOMPARE(lima->text(1), QString::fromStdString(d.g.Player(d.g.IdOf("Lima")).GetTypeAbbrev()));
-        QVERIFY(!lima->icon(0).isNull());
         for (const char* name : {"IDC_CAPTAIN", "IDC_KEEPER", "IDC_OPEN1", "IDC_OPEN2"}) {
             const QIcon icon = d.dlg.findChild<QPushButton*>(name)->icon();
             QVERIFY2(icon.availableSizes().contains(QSize(16, 16)) && !icon.pixmap(16, 16).toImage().isNull(), name);
         }
-    }
-
-    void help_button_and_f1_open_the_teams_help_page()
-    {
-        Dialog d;
-        auto helpPage = [] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* viewer = qobject_cast<CHelpViewer*>(w); viewer && viewer->isVisible())
-                    return viewer->CurrentPage().toString();
-            return QString();
-        };
         d.click("IDHELP");
-        QVERIFY2(helpPage().endsWith("Html/EditTeams.htm"), qPrintable(helpPage()));
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<CHelpViewer*>(w))
-                w->hide();
+        QVERIFY2(HelpPage().endsWith("Html/EditTeams.htm"), "&Help");
         d.dlg.activateWindow();
         QTest::keyClick(&d.dlg, Qt::Key_F1);
-        QVERIFY2(helpPage().endsWith("Html/EditTeams.htm"), qPrintable(helpPage()));
+        QVERIFY2(HelpPage().endsWith("Html/EditTeams.htm"), "F1");
+        // A hired player joins the Team List only.
+        const std::uint32_t hired = d.g.built.noOriginPlayer;
+        bool sawList = false;
+        QTimer::singleShot(0, [&] {
+            auto* list = qobject_cast<CPlayerListDlg*>(QApplication::activeModalWidget());
+            if ((sawList = list != nullptr)) {
+                auto* rows = list->findChild<QTreeWidget*>("IDC_PLAYER_LIST");
+                for (int i = 0; i < rows->topLevelItemCount(); ++i)
+                    rows->topLevelItem(i)->setSelected(rows->topLevelItem(i)->data(0, Qt::UserRole).toUInt() == hired);
+                list->findChild<QPushButton*>("IDOK")->click();
+            }
+        });
+        d.click("IDC_HIRE");
+        QVERIFY(sawList);
+        QCOMPARE(Names(d.xi()), kFirstXI);
+        QCOMPARE(d.teamList()->topLevelItemCount(), 5);
+        QList<uint> listed;
+        for (int i = 0; i < d.teamList()->topLevelItemCount(); ++i)
+            listed << d.teamList()->topLevelItem(i)->data(0, Qt::UserRole).toUInt();
+        QVERIFY(listed.contains(hired));
+        QCOMPARE(d.g.Player(hired).Team(), kTestTeam);
     }
 
     void buttons_without_the_selection_they_need_say_so_and_change_nothing()
@@ -163,9 +178,6 @@ private slots:
             {{"Lima"}, {"Alpha", "Bravo"}, "IDC_SWAP", "Only one player can be swapped at a time."},
             {{"Lima"}, {}, "IDC_SWAP", "Select a player on each list to be swapped."},
             {{}, {"Alpha"}, "IDC_SWAP", "Select a player on each list to be swapped."},
-            {{}, {}, "IDC_CAPTAIN", "Select a player to assign as the captain."},
-            {{}, {"Alpha", "Bravo"}, "IDC_OPEN1", "Only one player can be assign as the first opening bowler."},
-            {{}, {}, "IDC_KEEPER", "Select a player to assign as the keeper."},
             {{}, {"Juliet"}, "IDC_OPEN2", "The selected player is already an opening bowler."},
         };
         Dialog d;
@@ -173,16 +185,16 @@ private slots:
         for (const auto& c : cases) {
             Select(d.teamList(), c.team);
             Select(d.xi(), c.xi);
-            d.messages.shown.clear();
+            d.messages.requests.clear();
             d.click(c.button);
-            QCOMPARE(d.messages.shown, QStringList({c.message}));
+            QCOMPARE(d.shown(), QStringList({c.message}));
         }
         QCOMPARE(Names(d.xi()), kFirstXI);
-        QCOMPARE(Column(d.xi(), 1), QStringList({"", "", "", "*", "", "", "+", "", "", "1", "2"}));
+        QCOMPARE(Column(d.xi(), 1), kMarks);
         QVERIFY(d.g.Team(kTestTeam).SameContent(before));
     }
 
-    void a_dragged_entry_drops_before_the_entry_ten_pixels_below_the_cursor_or_at_the_end()
+    void a_dragged_entry_drops_before_the_entry_ten_pixels_below_the_cursor_as_over_the_team_list()
     {
         Dialog d;
         const CTeam before = d.g.Team(kTestTeam);
@@ -192,63 +204,56 @@ private slots:
         // Upper part of row 3: the target is row 3 itself.
         Drag(xi->viewport(), RowPoint(xi, 0, 2), xi->viewport(), RowPoint(xi, 3, 1));
         QCOMPARE(Names(xi).mid(0, 5), QStringList({"Bravo", "Charlie", "Alpha", "Delta", "Echo"}));
-        // Lower part of row 1: ten pixels down is row 2, the entry lands before it.
+        // Lower part of row 1: ten pixels down is row 2; the mark travels with Delta.
         Drag(xi->viewport(), RowPoint(xi, 4, 2), xi->viewport(), RowPoint(xi, 1, rowHeight - 3));
         QCOMPARE(Names(xi).mid(0, 5), QStringList({"Bravo", "Charlie", "Echo", "Alpha", "Delta"}));
-        QCOMPARE(Column(xi, 1)[4], QStringLiteral("*")); // the mark travels with Delta
+        QCOMPARE(Column(xi, 1)[4], QStringLiteral("*"));
         // Below the last entry: to the end.
         const QPoint belowAll(20, xi->viewport()->height() - 3);
         QVERIFY(!xi->itemAt(belowAll + QPoint(0, 10)));
         Drag(xi->viewport(), RowPoint(xi, 0, 2), xi->viewport(), belowAll);
-        QCOMPARE(Names(xi).last(), QStringLiteral("Bravo"));
-        QCOMPARE(Names(xi).size(), 11);
+        QCOMPARE(Names(xi), QStringList({"Charlie", "Echo", "Alpha", "Delta", "Foxtrot", "Golf", "Hotel", "India",
+                                "Juliet", "Kilo", "Bravo"}));
+        // Over the header or another control nothing moves.
+        QWidget* header = xi->header()->viewport();
+        Drag(xi->viewport(), RowPoint(xi, 0, 2), header, QPoint(20, header->height() / 2));
+        Drag(xi->viewport(), RowPoint(xi, 0, 2), d.edit("IDC_BUDGET"), QPoint(5, 5));
+        QCOMPARE(Names(xi).front(), QStringLiteral("Charlie"));
+        QVERIFY(!d.dlg.findChild<CFirstXIDragger*>()->IsDragging());
+        // Over the Team List: as at the same point of the First XI; the Team List stays.
+        const QStringList teamBefore = Column(d.teamList(), 0);
+        Drag(xi->viewport(), RowPoint(xi, 6, 2), d.teamList()->viewport(), RowPoint(xi, 2, 1));
+        QCOMPARE(Names(xi).mid(0, 4), QStringList({"Charlie", "Echo", "Hotel", "Alpha"}));
+        QCOMPARE(Column(d.teamList(), 0), teamBefore);
         d.click("IDCANCEL"); // the stored order and roles stay
         QVERIFY(d.g.Team(kTestTeam).SameContent(before));
     }
 
-    void a_release_over_the_team_list_reorders_as_there_and_elsewhere_changes_nothing()
-    {
-        Dialog d;
-        QTreeWidget* xi = d.xi();
-        QWidget* header = xi->header()->viewport();
-        Drag(xi->viewport(), RowPoint(xi, 0, 2), header, QPoint(20, header->height() / 2));
-        Drag(xi->viewport(), RowPoint(xi, 0, 2), d.edit("IDC_BUDGET"), QPoint(5, 5));
-        QCOMPARE(Names(xi), kFirstXI);
-        QVERIFY(!d.dlg.findChild<CFirstXIDragger*>()->IsDragging());
-        // The same point in the Team List as row 2 of the First XI.
-        const QStringList teamBefore = Column(d.teamList(), 0);
-        Drag(xi->viewport(), RowPoint(xi, 6, 2), d.teamList()->viewport(), RowPoint(xi, 2, 1));
-        QCOMPARE(Names(xi).mid(0, 4), QStringList({"Alpha", "Bravo", "Golf", "Charlie"}));
-        QCOMPARE(Column(d.teamList(), 0), teamBefore);
-    }
-
-    void switching_needs_eleven_players_and_a_valid_budget_and_keeps_the_typed_values()
+    void switching_needs_eleven_players_and_a_valid_budget_and_keeps_the_typed_values_but_not_the_name()
     {
         Dialog d;
         Select(d.xi(), {"Kilo"});
         d.click("IDC_REMOVE_FROM_XI");
-        QCOMPARE(d.xi()->topLevelItemCount(), 10);
         d.switchTo("Kent");
         d.click("IDOK");
-        QCOMPARE(d.messages.shown, QStringList({"There must be 11 players in the First XI.",
-                                       "There must be 11 players in the First XI"}));
+        QCOMPARE(d.shown(), QStringList({"There must be 11 players in the First XI.", "There must be 11 players in the First XI"}));
         QCOMPARE(d.combo()->currentText(), QString::fromLatin1(kTestTeamName));
         Select(d.teamList(), {"Kilo"});
         d.click("IDC_ADD_TO_XI");
 
-        d.messages.shown.clear();
+        d.messages.requests.clear();
         d.edit("IDC_BUDGET")->setText("lots");
         d.switchTo("Kent");
         d.click("IDOK");
-        QCOMPARE(d.messages.shown, QStringList({kBudgetRange, kBudgetRange}));
+        QCOMPARE(d.shown(), QStringList({kBudgetRange, kBudgetRange}));
         QVERIFY(d.dlg.isVisible() && d.combo()->currentText() == QString::fromLatin1(kTestTeamName));
 
-        d.messages.shown.clear();
+        d.messages.requests.clear();
         d.combo()->setEditText("Anteaters");
         d.edit("IDC_BUDGET")->setText("123");
         d.edit("IDC_ABBREV")->setText("ANT");
         d.switchTo("Kent");
-        QVERIFY(d.messages.shown.isEmpty());
+        QVERIFY(d.shown().isEmpty());
         QVERIFY(d.combo()->currentText() == "Kent" && d.edit("IDC_ABBREV")->text() == "Ken");
         QCOMPARE(d.xi()->topLevelItemCount(), 11);
         const CTeam& left = d.g.Team(kTestTeam);
@@ -256,63 +261,30 @@ private slots:
         QVERIFY(d.dlg.Changed());
     }
 
-    void ok_with_the_master_database_asks_and_no_keeps_the_dialog_open()
+    void ok_stores_the_typed_name_refuses_what_the_game_cannot_store_and_asks_for_the_master_database()
     {
         Dialog d("DATABASE.DB");
-        d.edit("IDC_BUDGET")->setText("42");
-        d.messages.answers = {IMessageService::Answer::No};
-        d.click("IDOK");
-        QCOMPARE(d.messages.shown, QStringList({"Changing team names in DATABASE.DB might result in unexpected error in "
-                                                "the game. Do you wish to continue?"}));
-        QVERIFY(d.messages.buttons.front() == IMessageService::Buttons::YesNo);
-        QVERIFY(d.messages.icons.front() == IMessageService::Icon::Information);
-        QVERIFY(d.dlg.isVisible() && !d.g.game.m_bModified);
-        d.messages.answers = {IMessageService::Answer::Yes};
-        d.click("IDOK");
-        QVERIFY(!d.dlg.isVisible() && d.dlg.result() == QDialog::Accepted);
-        QVERIFY(d.dlg.Changed() && d.g.game.m_bModified && d.g.Team(kTestTeam).m_bModified);
-        QCOMPARE(d.g.Team(kTestTeam).Budget(), 42);
-    }
-
-    void a_typed_name_is_taken_as_typed_and_one_the_game_cannot_store_is_refused()
-    {
-        Dialog d;
         d.edit("IDC_SHORT_NAME")->setText("Ants \u4e00");
         d.click("IDOK");
-        QCOMPARE(d.messages.shown.size(), 1);
-        QVERIFY(d.messages.shown.front().contains("cannot be stored"));
+        QVERIFY(d.shown().size() == 1 && d.shown().front().contains("cannot be stored"));
         QVERIFY(d.dlg.isVisible() && d.g.Team(kTestTeam).m_strShortName == "Aardva");
+
+        d.messages.requests.clear();
         d.edit("IDC_SHORT_NAME")->setText("Ants");
         d.combo()->lineEdit()->selectAll();
         QTest::keyClicks(d.combo()->lineEdit(), "Ke"); // no completion to "Kent"
-        QCOMPARE(d.combo()->currentText(), QStringLiteral("Ke"));
+        d.messages.answers = {Answer::No};
         d.click("IDOK");
+        QCOMPARE(d.shown(), QStringList({"Changing team names in DATABASE.DB might result in unexpected error in the "
+                                         "game. Do you wish to continue?"}));
+        QVERIFY(d.messages.requests.front().buttons == IMessageService::Buttons::YesNo);
+        QVERIFY(d.messages.requests.front().icon == IMessageService::Icon::Information);
+        QVERIFY(d.dlg.isVisible() && !d.g.game.m_bModified);
+        d.messages.answers = {Answer::Yes};
+        d.click("IDOK");
+        QVERIFY(!d.dlg.isVisible() && d.dlg.result() == QDialog::Accepted);
+        QVERIFY(d.dlg.Changed() && d.g.game.m_bModified && d.g.Team(kTestTeam).m_bModified);
         QCOMPARE(d.g.Team(kTestTeam).m_strName, "Ke");
-    }
-
-    void hire_adds_the_hired_players_to_the_team_list_only()
-    {
-        Dialog d;
-        const std::uint32_t hired = d.g.built.noOriginPlayer;
-        bool sawList = false;
-        QTimer::singleShot(0, [&] {
-            auto* list = qobject_cast<CPlayerListDlg*>(QApplication::activeModalWidget());
-            if ((sawList = list != nullptr)) {
-                auto* rows = list->findChild<QTreeWidget*>("IDC_PLAYER_LIST");
-                for (int i = 0; i < rows->topLevelItemCount(); ++i)
-                    rows->topLevelItem(i)->setSelected(rows->topLevelItem(i)->data(0, Qt::UserRole).toUInt() == hired);
-                list->findChild<QPushButton*>("IDOK")->click();
-            }
-        });
-        d.click("IDC_HIRE");
-        QVERIFY(sawList);
-        QCOMPARE(Names(d.xi()), kFirstXI);
-        QCOMPARE(d.teamList()->topLevelItemCount(), 5);
-        bool listed = false;
-        for (int i = 0; i < d.teamList()->topLevelItemCount(); ++i)
-            listed = listed || d.teamList()->topLevelItem(i)->data(0, Qt::UserRole).toUInt() == hired;
-        QVERIFY(listed);
-        QCOMPARE(d.g.Player(hired).Team(), kTestTeam);
     }
 };
 

@@ -23,10 +23,9 @@ const char* const kOtherTeamNames[] = {"Yorkshire", "Kent", "Surrey", "Essex", "
 
 tg::PlayerDescription& PlayerOf(tg::GameDescription& game, std::uint16_t id)
 {
-    tg::PlayerDescription* player = game.FindPlayer(id);
-    if (!player)
-        throw std::logic_error("no player " + std::to_string(id));
-    return *player;
+    if (tg::PlayerDescription* player = game.FindPlayer(id))
+        return *player;
+    throw std::logic_error("no player " + std::to_string(id));
 }
 
 } // namespace
@@ -34,8 +33,7 @@ tg::PlayerDescription& PlayerOf(tg::GameDescription& game, std::uint16_t id)
 TeamsGame MakeTeamsGame()
 {
     tg::RealisticOptions options;
-    options.minSquad = 15;
-    options.maxSquad = 15;
+    options.minSquad = options.maxSquad = 15;
     options.restTeamNameStrings = 4;
     TeamsGame result;
     tg::GameDescription& game = result.description;
@@ -84,8 +82,7 @@ LoadedGame::LoadedGame(const std::string& fileName)
 {
     const auto path = dir / fileName;
     tg::WriteGame(built.description, path);
-    const GameStatus status = game.LoadGameFile(path.string());
-    if (!status)
+    if (const GameStatus status = game.LoadGameFile(path.string()); !status)
         throw std::runtime_error("the test game does not load: " + status.message());
 }
 
