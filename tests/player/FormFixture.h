@@ -16,15 +16,12 @@ class COrbekApp;
 class CPlayer;
 class CPlayerAttributesView;
 
-// The player tests' games (written by the synthetic builder, never by the
-// editor's own writer) and the editor started on one.
+// The player tests' games (written by the synthetic builder, not the editor) and the editor started on one.
 namespace playertest {
 
-// A believable game of 18 teams, the same every run.
-testgame::GameDescription MakeGame(int playerCount = 60);
-// Writes the game into `dir` and loads it into `game`; false when that failed.
+testgame::GameDescription MakeGame(int playerCount = 60); // 18 teams, the same every run
 bool LoadGame(CGame& game, const testgame::GameDescription& description, const testgame::TempDir& dir);
-// Writes a 24-bit bitmap file of one colour and returns its path.
+// A 24-bit bitmap file of one colour; returns its path.
 QString WriteBitmap(const QString& path, int width = 60, int height = 70, QColor colour = QColor(200, 40, 40));
 QString PathIn(const testgame::TempDir& dir, const QString& name);
 
@@ -41,8 +38,7 @@ public:
     CPlayer& Player(std::uint32_t id);
     void Select(std::uint32_t id); // as a click in the tree does
     QString Label(std::uint32_t id); // the player's label in the tree
-    template <typename T>
-    T* Child(const char* name) { return FormWidget()->findChild<T*>(QString::fromLatin1(name)); }
+    template <typename T> T* Child(const char* name) { return FormWidget()->findChild<T*>(QString::fromLatin1(name)); }
     void Retype(const char* field, const QString& text); // select all, type
     QString GameFolder() const { return QString::fromStdString(m_dir.Path().string()); }
     QString GameFile() const { return m_strGameFile; }

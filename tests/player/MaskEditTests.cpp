@@ -11,7 +11,7 @@ namespace {
 
 constexpr CDate k5March1970{1970, 3, 5, true};
 
-// Keys as characters; a few control characters stand for the other keys.
+// Keys as characters; control characters stand for Backspace, Delete, Shift+Delete, Shift+Insert, Left, End, Home.
 void Press(QWidget* edit, const char* keys)
 {
     for (const char* key = keys; *key; ++key) {
@@ -38,8 +38,7 @@ struct KeyCase
     int cursor, selectionLength;
     const char* keys;
     const char* text;
-    int cursorAfter; // -1: not checked
-    int beeps;       // -1: not checked
+    int cursorAfter, beeps; // -1: not checked
 };
 const KeyCase kKeyCases[] = {
     {"digits overwrite and the slash is skipped", Date, k5March1970, "", 0, 0, "12", "12/03/1970", 3, 0},
@@ -75,10 +74,8 @@ class MaskEditTests : public QObject
 private slots:
     void keysFollowTheMaskRules_data();
     void keysFollowTheMaskRules();
-    void eachMaskCharacterAcceptsItsClass_data();
     void eachMaskCharacterAcceptsItsClass();
     void formatDateByLengthAndReadBack();
-    void parseDateReadsDayMonthYearOnly_data();
     void parseDateReadsDayMonthYearOnly();
 
 private:
@@ -119,49 +116,35 @@ void MaskEditTests::keysFollowTheMaskRules()
         QCOMPARE(m_messages.m_nBeeps, c.beeps);
 }
 
-void MaskEditTests::eachMaskCharacterAcceptsItsClass_data()
-{
-    QTest::addColumn<QString>("mask");
-    QTest::addColumn<QString>("accepted");
-    QTest::addColumn<QString>("refused");
-    QTest::newRow("& any printable") << "&" << "a Z9~!" << "";
-    QTest::newRow("? letter or space") << "?" << "aZ " << "5-";
-    QTest::newRow("A letter or digit") << "A" << "aZ5" << " -";
-    QTest::newRow("L letter") << "L" << "aZ" << "5 ";
-    QTest::newRow("a letter, digit or space") << "a" << "aZ5 " << "-_";
-    QTest::newRow("9 printable but space") << "9" << "a5-~" << " ";
-    QTest::newRow("# digit, space, k, m") << "#" << "5 km" << "aKM";
-    QTest::newRow("other accepts nothing") << "x" << "" << "ax5 ";
-}
-
 void MaskEditTests::eachMaskCharacterAcceptsItsClass()
 {
-    QFETCH(QString, mask);
-    QFETCH(QString, accepted);
-    QFETCH(QString, refused);
+    const std::tuple<char, const char*, const char*> classes[] = {{'&', "a Z9~!", ""}, // any printable
+        {'?', "aZ ", "5-"}, {'A', "aZ5", " -"}, {'L', "aZ", "5 "}, {'a', "aZ5 ", "-_"}, {'9', "a5-~", " "},
+        {'#', "5 km", "aKM"}, {'x', "", "ax5 "}}; // another character accepts nothing
     CMaskEdit edit;
     edit.m_bUseMask = true;
-    edit.m_strMask = mask;
-    for (const bool accept : {true, false}) {
-        for (const QChar ch : accept ? accepted : refused) {
-            m_messages.Clear();
-            edit.SetDefaultText(QStringLiteral("_"));
-            edit.setCursorPosition(0);
-            QTest::keyClick(&edit, ch.toLatin1());
-            QCOMPARE(edit.text(), accept ? QString(ch) : QStringLiteral("_"));
-            QCOMPARE(m_messages.m_nBeeps, accept ? 0 : 1);
+    for (const auto& [mask, accepted, refused] : classes) {
+        edit.m_strMask = QString(QChar::fromLatin1(mask));
+        for (const char* typed : {accepted, refused}) {
+            for (const char* ch = typed; *ch; ++ch) {
+                m_messages.Clear();
+                edit.SetDefaultText(QStringLiteral("_"));
+                edit.setCursorPosition(0);
+                QTest::keyClick(&edit, *ch);
+                const bool accept = typed == accepted;
+                QVERIFY2(edit.text() == (accept ? QString(QChar::fromLatin1(*ch)) : QStringLiteral("_")), ch);
+                QCOMPARE(m_messages.m_nBeeps, accept ? 0 : 1);
+            }
         }
     }
 }
 
 void MaskEditTests::formatDateByLengthAndReadBack()
 {
-    QCOMPARE(FormatDate(k5March1970, 10), QStringLiteral("05/03/1970"));
-    QCOMPARE(FormatDate(k5March1970, 0), QStringLiteral("05/03/1970"));
-    QCOMPARE(FormatDate(k5March1970, 8), QStringLiteral("05/03/70"));
-    QCOMPARE(FormatDate(k5March1970, 5), QStringLiteral("00:00"));
-    QCOMPARE(FormatDate(CDate{812, 11, 23, true}, 10), QStringLiteral("23/11/0812"));
-    QCOMPARE(FormatDate(CDate{}, 10), QString());
+    const std::tuple<CDate, int, const char*> formats[] = {{k5March1970, 10, "05/03/1970"}, {k5March1970, 0, "05/03/1970"},
+        {k5March1970, 8, "05/03/70"}, {k5March1970, 5, "00:00"}, {{812, 11, 23, true}, 10, "23/11/0812"}, {{}, 10, ""}};
+    for (const auto& [date, length, text] : formats)
+        QCOMPARE(FormatDate(date, length), QString::fromLatin1(text));
     CDateEdit edit;
     for (const CDate& date : {CDate{1996, 2, 29, true}, CDate{1865, 7, 18, true}, CDate{2001, 12, 31, true}}) {
         edit.SetDate(date);
@@ -169,36 +152,19 @@ void MaskEditTests::formatDateByLengthAndReadBack()
     }
 }
 
-void MaskEditTests::parseDateReadsDayMonthYearOnly_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<CDate>("date");
-    const CDate none{};
-    QTest::newRow("shown form") << "31/12/1999" << CDate{1999, 12, 31, true};
-    QTest::newRow("short day and month") << "1/2/1970" << CDate{1970, 2, 1, true};
-    QTest::newRow("blanks around") << " 05/03/1970 " << k5March1970;
-    QTest::newRow("leap day of a leap year") << "29/02/1996" << CDate{1996, 2, 29, true};
-    QTest::newRow("lowest year") << "01/01/0100" << CDate{100, 1, 1, true};
-    QTest::newRow("highest year") << "31/12/9999" << CDate{9999, 12, 31, true};
-    QTest::newRow("empty") << "" << none;
-    QTest::newRow("no such day") << "31/02/1970" << none;
-    QTest::newRow("2000 has no leap day in the game") << "29/02/2000" << none;
-    QTest::newRow("month first is not read") << "12/31/1999" << none;
-    QTest::newRow("year below 100") << "01/01/0099" << none;
-    QTest::newRow("half typed") << "05/03/19" << none;
-    QTest::newRow("other separators") << "05-03-1970" << none;
-    QTest::newRow("with a time") << "05/03/1970 12:00" << none;
-    QTest::newRow("letters") << "ab/cd/efgh" << none;
-}
-
 void MaskEditTests::parseDateReadsDayMonthYearOnly()
 {
-    QFETCH(QString, text);
-    QFETCH(CDate, date);
-    const CDate parsed = ParseDate(text);
-    QCOMPARE(parsed.valid, date.valid);
-    if (date.valid)
-        QCOMPARE(parsed, date);
+    const CDate none{};
+    const std::pair<const char*, CDate> cases[] = {{"31/12/1999", {1999, 12, 31, true}}, {"1/2/1970", {1970, 2, 1, true}},
+        {" 05/03/1970 ", k5March1970}, {"29/02/1996", {1996, 2, 29, true}}, {"01/01/0100", {100, 1, 1, true}},
+        {"31/12/9999", {9999, 12, 31, true}}, {"", none}, {"31/02/1970", none},
+        {"29/02/2000", none}, // the game has no 29 February 2000
+        {"12/31/1999", none}, {"01/01/0099", none}, {"05/03/19", none}, {"05-03-1970", none},
+        {"05/03/1970 12:00", none}, {"ab/cd/efgh", none}};
+    for (const auto& [text, date] : cases) {
+        const CDate parsed = ParseDate(QString::fromLatin1(text));
+        QVERIFY2(parsed.valid == date.valid && (!date.valid || parsed == date), text);
+    }
 }
 
 QTEST_MAIN(MaskEditTests)

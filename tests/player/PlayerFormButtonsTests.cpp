@@ -4,10 +4,12 @@
 
 #include "gamedata/AbilityPresets.h"
 #include "gamedata/CGame.h"
+#include "gamedata/Cp1252.h"
 #include "gamedata/RecordLayout.h"
 #include "player/CBmpDialog.h"
 #include "player/CCopyFromDlg.h"
 #include "player/CPlayerAttributesView.h"
+#include "player/PlayerIcons.h"
 #include "shell/CMainFrame.h"
 #include "shell/COrbekApp.h"
 #include "shell/Commands.h"
@@ -45,16 +47,19 @@ std::pair<std::uint32_t, std::uint32_t> PairAt(const CPlayer& player, std::size_
     return {player.U32(at), player.U32(at + 4)};
 }
 
-void ChooseInCopyFrom(std::uint32_t id)
+// Selects the row of `id` (none for 0) in "ICC Players" once it opens and clicks `button`.
+void ChooseInCopyFrom(std::uint32_t id, const char* button = "buttonOk")
 {
-    WhenModalOpens<CCopyFromDlg>([id](CCopyFromDlg* dialog) {
+    WhenModalOpens<CCopyFromDlg>([id, button](CCopyFromDlg* dialog) {
         for (int i = 0; i < dialog->List()->topLevelItemCount(); ++i) {
             QTreeWidgetItem* row = dialog->List()->topLevelItem(i);
             row->setSelected(row->data(0, Qt::UserRole).toUInt() == id);
         }
-        dialog->accept();
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
     });
 }
+
+QString Text(const std::string& bytes) { return QString::fromStdString(Cp1252::ToUtf8(bytes)); }
 
 // Picks `path` in the photo dialog once it opens, as the user does.
 void ChoosePhotoFile(const QString& path)
@@ -82,15 +87,14 @@ private slots:
     void init();
     void cleanup() { m_fixture.reset(); }
 
-    void aLevelButtonTakesTheImageOfTheFormsType();
-    void theFormsValuesAreStoredOverTheImageAndApplyingTwiceEqualsOnce();
+    void presetsTakeTheImageOfTheFormsTypeAndStoreTheFormsValuesOverIt();
     void aPresetWithAnInvalidDateStaysAppliedButIsNotCommitted();
+    void copyFromListsEveryPlayerOnceSortedWithPictureAndTeamOrOrigin();
     void copyFromABowlerCopiesTheAbilityAreaOnly();
     void copyFromAFullTimeKeeperChecksTheKeeperControls();
     void statsOkMarksThePlayerOnlyWhenTheFiguresChanged();
-    void thePhotoIsShownFromThePhotoFolderInAnyCase();
+    void thePhotoIsShownInAnyCaseAndAFailedCopyOrUnusableNameIsReported();
     void aNewPhotoIsCopiedAfterTheChecksAndTheQuestion();
-    void aFailedCopyOrAnUnusableNameIsReported();
 
 private:
     QRadioButton* Radio(const char* name) { return m_fixture->Child<QRadioButton>(name); }
@@ -115,49 +119,14 @@ void PlayerFormButtonsTests::init()
     QVERIFY(QDir(m_fixture->GameFolder()).mkpath(QStringLiteral("GFX/PHOTOS")));
 }
 
-void PlayerFormButtonsTests::aLevelButtonTakesTheImageOfTheFormsType()
+void PlayerFormButtonsTests::presetsTakeTheImageOfTheFormsTypeAndStoreTheFormsValuesOverIt()
 {
     FormFixture& f = *m_fixture;
-    const CPlayer& p = f.Player(m_bowler);
-    f.Select(m_bowler);
-    Click("buttonExcellent");
-    const std::pair<std::uint32_t, std::uint32_t> excellentBowler[] = {{60, 4}, {72, 4}, {48, 3}, {12, 1}};
-    for (std::size_t i = 0; i < 4; ++i)
-        QCOMPARE(PairAt(p, i), excellentBowler[i]);
-    QVERIFY(f.Label(m_bowler).endsWith(u'*'));
-
-    // The type on the form, not in the record, decides.
-    Radio("radioAllRounder")->click();
-    Click("buttonGood");
-    const auto& allRounder = AbilityPresets::LevelImage(AbilityPresets::Level::Good, 2);
-    QVERIFY(std::equal(allRounder.begin() + 304, allRounder.begin() + 432, p.m_playerRecord.begin() + kArea + 304));
-    QCOMPARE(p.U32(layout::kType), 2u);
-
-    Radio("radioOpener")->click();
-    Click("buttonExcellent");
-    const double excellentBatsman[] = {25, 2, 17, 36, 41, 29, 82, 13, 52, 14, 137, 43, 31, 17, 32, 3};
-    for (std::size_t i = 0; i < 16; ++i)
-        QCOMPARE(DoubleAt(p, 24 + 8 * i), excellentBatsman[i]);
-    QCOMPARE(PairAt(p, 15), std::make_pair(134u, 2u));
-    QCOMPARE(p.U32(kArea + 12), 100u);
-    for (std::size_t i = 456; i < 464; ++i)
-        QCOMPARE(p.Byte(kArea + i), std::uint8_t{0xCD});
-
-    // No type selected: the batsman's image.
-    f.Player(m_keeper).SetU32(layout::kType, 7);
-    f.Select(m_keeper);
-    Click("buttonAverage");
-    for (std::size_t i = 0; i < 16; ++i)
-        QCOMPARE(PairAt(f.Player(m_keeper), i), std::make_pair(119u, 2u));
-}
-
-void PlayerFormButtonsTests::theFormsValuesAreStoredOverTheImageAndApplyingTwiceEqualsOnce()
-{
-    FormFixture& f = *m_fixture;
+    const CPlayer& bowler = f.Player(m_bowler);
     f.Select(m_bowler);
     f.Retype("editFamilyName", QStringLiteral("Bowled"));
     Click("buttonExcellent");
-    const CPlayer& bowler = f.Player(m_bowler);
+    QCOMPARE(PairAt(bowler, 0), std::make_pair(60u, 4u)); // the Excellent bowler's
     const std::pair<std::size_t, std::uint32_t> fields[] = {
         {layout::kType, 3}, {layout::kBowlStyle, 5}, {layout::kBowlArm, 0}, {layout::kBatsRight, 0}}; // image: 1
     for (const auto& [offset, value] : fields)
@@ -165,14 +134,27 @@ void PlayerFormButtonsTests::theFormsValuesAreStoredOverTheImageAndApplyingTwice
     QCOMPARE(bowler.Byte(layout::kSide), 0x55);
     QCOMPARE(bowler.m_strFamilyName, std::string("Bowled")); // the commit took the other edits too
     QCOMPARE(f.Form().CurrentPlayer(), int(m_bowler));
+    QVERIFY(f.Label(m_bowler).endsWith(u'*'));
+
+    // The type on the form, not in the record, decides.
+    Radio("radioAllRounder")->click();
+    Click("buttonGood");
+    const auto& allRounder = AbilityPresets::LevelImage(AbilityPresets::Level::Good, 2);
+    QVERIFY(std::equal(allRounder.begin() + 304, allRounder.begin() + 432, bowler.m_playerRecord.begin() + kArea + 304));
+    QCOMPARE(bowler.U32(layout::kType), 2u);
+
+    // No type selected: the batsman's image.
+    f.Player(m_keeper).SetU32(layout::kType, 7);
+    f.Select(m_keeper);
+    Click("buttonAverage");
+    for (std::size_t i = 0; i < 16; ++i)
+        QCOMPARE(PairAt(f.Player(m_keeper), i), std::make_pair(119u, 2u));
 
     f.Select(m_batsman);
     Click("buttonSuper");
     const CPlayer& p = f.Player(m_batsman);
-    QCOMPARE(p.U32(layout::kKeeper), 0u); // the image's 1 is overwritten by the form's choice
     QCOMPARE(DoubleAt(p, 24), 202.0);
-    QCOMPARE(DoubleAt(p, 24 + 8 * 15), 611.0);
-    QCOMPARE(PairAt(p, 0), std::make_pair(135u, 2u));
+    QCOMPARE(p.U32(layout::kKeeper), 0u); // the image's 1 is overwritten by the form's choice
     QCOMPARE(p.Byte(layout::kVsPace), 0xC0);
     QVERIFY(!f.Child<QCheckBox>("checkKeeper")->isChecked());
 
@@ -199,24 +181,80 @@ void PlayerFormButtonsTests::aPresetWithAnInvalidDateStaysAppliedButIsNotCommitt
     QCOMPARE(f.Child<QLineEdit>("editFamilyName")->text(), QStringLiteral("Uncommitted"));
 }
 
+void PlayerFormButtonsTests::copyFromListsEveryPlayerOnceSortedWithPictureAndTeamOrOrigin()
+{
+    CGame& game = m_fixture->App().Game();
+    std::vector<CPlayer*> members;
+    for (const auto& player : game.m_players) {
+        if (player && player->Team() != kNoTeam)
+            members.push_back(player.get());
+    }
+    QVERIFY(members.size() > 3);
+    // Without a team a player shows his origin, or nothing; team names are cut at 79 characters.
+    CPlayer& withOrigin = *members[0];
+    CPlayer& noOrigin = *members[1];
+    const std::uint16_t longTeam = members[2]->Team(), origin = longTeam == 3 ? 4 : 3;
+    withOrigin.SetTeam(kNoTeam);
+    withOrigin.SetU16(PlayerLayout::wOrigin, origin);
+    noOrigin.SetTeam(kNoTeam);
+    noOrigin.SetU16(PlayerLayout::wOrigin, kNoTeam);
+    game.m_teamNames[longTeam] = std::string(79, 'a') + "bcdef";
+    members[3]->m_strFamilyName = "M\xFCller";
+
+    CCopyFromDlg dialog(game);
+    QTreeWidget* list = dialog.List();
+    QCOMPARE(list->headerItem()->text(0) + u'|' + list->headerItem()->text(1), QStringLiteral("Player|Team/Origin"));
+    QCOMPARE(QSize(list->columnWidth(0), list->columnWidth(1)), QSize(110, 130));
+    QVERIFY(list->selectedItems().isEmpty());
+    QMap<std::uint32_t, QTreeWidgetItem*> rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* row = list->topLevelItem(i);
+        rows.insert(row->data(0, Qt::UserRole).toUInt(), row);
+        if (i > 0)
+            QVERIFY(list->topLevelItem(i - 1)->text(0).compare(row->text(0), Qt::CaseInsensitive) <= 0);
+    }
+    int players = 0;
+    for (const auto& player : game.m_players) {
+        if (!player)
+            continue;
+        ++players;
+        const QTreeWidgetItem* row = rows.value(player->m_nId);
+        QVERIFY(row);
+        QCOMPARE(row->text(0), Text(player->GetDisplayName()));
+        QCOMPARE(row->icon(0).cacheKey(), PlayerIcon16(player->GetImageIndex()).cacheKey());
+        const std::uint16_t shown = player->Team() == kNoTeam ? player->Origin() : player->Team();
+        QCOMPARE(row->text(1), shown == longTeam ? QString(79, u'a') : shown == kNoTeam ? QString()
+                                                                      : Text(game.m_teamNames[shown]));
+    }
+    QCOMPARE(list->topLevelItemCount(), players); // each once
+    QVERIFY(rows.value(members[3]->m_nId)->text(0).startsWith(QStringLiteral("M\u00FCller ")));
+
+    // The nine 16 x 16 pictures differ.
+    QSet<QByteArray> pictures;
+    for (int i = 0; i < kPlayerIconCount; ++i) {
+        const QImage image = PlayerIcon16(i).pixmap(16, 16).toImage();
+        QCOMPARE(image.size(), QSize(16, 16));
+        pictures.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
+    }
+    QCOMPARE(pictures.size(), 9);
+    QVERIFY(PlayerIcon16(9).isNull() && PlayerIcon16(-1).isNull());
+}
+
 void PlayerFormButtonsTests::copyFromABowlerCopiesTheAbilityAreaOnly()
 {
     FormFixture& f = *m_fixture;
     f.Select(m_keeper);
     const CPlayer before = f.Player(m_keeper);
     // Cancel, and OK without a row, choose nobody.
-    WhenModalOpens<CCopyFromDlg>([](CCopyFromDlg* dialog) { dialog->reject(); });
-    Click("buttonCopyFrom");
-    WhenModalOpens<CCopyFromDlg>([](CCopyFromDlg* dialog) { dialog->accept(); });
-    Click("buttonCopyFrom");
+    for (const auto& [id, button] : {std::pair{m_bowler, "buttonCancel"}, std::pair{std::uint16_t(0), "buttonOk"}}) {
+        ChooseInCopyFrom(id, button);
+        Click("buttonCopyFrom");
+    }
     QVERIFY(f.Player(m_keeper).m_playerRecord == before.m_playerRecord);
-    QVERIFY(Radio("radioBatsman")->isChecked());
-
     ChooseInCopyFrom(m_bowler);
     Click("buttonCopyFrom");
-    QVERIFY(Radio("radioBowler")->isChecked());
     QCOMPARE(f.Child<QComboBox>("comboBowlStyle")->currentText(), QStringLiteral("Fast"));
-    for (const char* radio : {"radioLeftArm", "radioLeftBat", "radioOffSide"})
+    for (const char* radio : {"radioBowler", "radioLeftArm", "radioLeftBat", "radioOffSide"})
         QVERIFY2(Radio(radio)->isChecked(), radio);
     QVERIFY(f.Label(m_keeper).endsWith(u'*'));
 
@@ -225,8 +263,6 @@ void PlayerFormButtonsTests::copyFromABowlerCopiesTheAbilityAreaOnly()
     QCOMPARE(p.U32(layout::kType), 3u);
     QCOMPARE(p.Byte(kArea + 100), std::uint8_t{0x77});
     QCOMPARE(p.Byte(layout::kSide), 0x55); // the copied preference byte survives the commit
-    QCOMPARE(p.m_strFamilyName, before.m_strFamilyName);
-    QCOMPARE(p.m_nSalary, before.m_nSalary);
     QVERIFY(std::equal(p.m_playerRecord.begin(), p.m_playerRecord.begin() + kArea, before.m_playerRecord.begin()));
     QVERIFY(std::equal(p.m_playerRecord.begin() + kArea + 500, p.m_playerRecord.end(),
         before.m_playerRecord.begin() + kArea + 500));
@@ -239,8 +275,7 @@ void PlayerFormButtonsTests::copyFromAFullTimeKeeperChecksTheKeeperControls()
     QVERIFY(!Radio("radioFulltime")->isEnabled());
     ChooseInCopyFrom(m_keeper);
     f.App().MainFrame()->Action(Command::kCopyFrom)->trigger(); // the frame's "Copy From..."
-    QVERIFY(f.Child<QCheckBox>("checkKeeper")->isChecked());
-    QVERIFY(Radio("radioFulltime")->isChecked());
+    QVERIFY(f.Child<QCheckBox>("checkKeeper")->isChecked() && Radio("radioFulltime")->isChecked());
     QVERIFY(Radio("radioFulltime")->isEnabled() && Radio("radioParttime")->isEnabled());
     f.Select(m_bowler);
     QCOMPARE(f.Player(m_batsman).U32(layout::kKeeper), 1u);
@@ -253,13 +288,15 @@ void PlayerFormButtonsTests::statsOkMarksThePlayerOnlyWhenTheFiguresChanged()
     FormFixture& f = *m_fixture;
     f.Select(m_batsman);
     const CPlayer::Record before = f.Player(m_batsman).m_playerRecord;
-    WhenModalOpens<CPlayerStatsDlg>([](CPlayerStatsDlg* dialog) {
-        dialog->BattingEdit(0, CPlayerStatsDlg::Runs)->setText(QStringLiteral("1"));
-        dialog->reject();
-    });
-    Click("buttonStats");
-    WhenModalOpens<CPlayerStatsDlg>([](CPlayerStatsDlg* dialog) { dialog->accept(); });
-    Click("buttonStats");
+    // Cancel after an edit, and OK without one, change nothing.
+    for (const bool ok : {false, true}) {
+        WhenModalOpens<CPlayerStatsDlg>([ok](CPlayerStatsDlg* dialog) {
+            if (!ok)
+                dialog->BattingEdit(0, CPlayerStatsDlg::Runs)->setText(QStringLiteral("1"));
+            ok ? dialog->accept() : dialog->reject();
+        });
+        Click("buttonStats");
+    }
     QVERIFY(f.Player(m_batsman).m_playerRecord == before);
     QCOMPARE(f.Player(m_batsman).m_bModified, 0u);
 
@@ -272,30 +309,46 @@ void PlayerFormButtonsTests::statsOkMarksThePlayerOnlyWhenTheFiguresChanged()
     f.App().MainFrame()->Action(Command::kPlayerStats)->trigger(); // the frame's "Player Stats..."
     QCOMPARE(shownName, QStringLiteral("Smith JA"));
     QCOMPARE(f.Player(m_batsman).GetStat(Competition::FirstClass, Stat::Runs), 12345);
-    QCOMPARE(f.Player(m_batsman).m_bModified, 1u);
     QVERIFY(f.Label(m_batsman).endsWith(u'*'));
 }
 
-void PlayerFormButtonsTests::thePhotoIsShownFromThePhotoFolderInAnyCase()
+void PlayerFormButtonsTests::thePhotoIsShownInAnyCaseAndAFailedCopyOrUnusableNameIsReported()
 {
     FormFixture& f = *m_fixture;
     QVERIFY(QDir(f.GameFolder()).rename(QStringLiteral("GFX"), QStringLiteral("gfx")));
     playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/gfx/PHOTOS/smith ja.bmp"), 60, 70, Qt::green);
     playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/gfx/PHOTOS/Brown JA.BMP"), 60, 70, Qt::blue);
     f.Select(m_batsman);
-    QCOMPARE(f.Form().Photo().size(), QSize(60, 70));
     QCOMPARE(PhotoColour(), QColor(Qt::green));
     QVERIFY(!f.Child<QLabel>("labelPhoto")->pixmap().isNull());
     f.Select(m_bowler); // no photo of his
-    QVERIFY(f.Form().Photo().isNull());
-    QVERIFY(f.Child<QLabel>("labelPhoto")->pixmap().isNull());
-
+    QVERIFY(f.Form().Photo().isNull() && f.Child<QLabel>("labelPhoto")->pixmap().isNull());
     // Renamed, the player has another photo.
     f.Select(m_batsman);
     f.Retype("editFamilyName", QStringLiteral("Brown"));
     f.Select(m_bowler);
     f.Select(m_batsman);
     QCOMPARE(PhotoColour(), QColor(Qt::blue));
+
+    // The copy fails: reported, and the photo shown before stays.
+    QVERIFY(QDir(f.GameFolder() + QStringLiteral("/gfx")).removeRecursively());
+    ChoosePhotoFile(playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/new.bmp")));
+    Click("buttonPhoto");
+    QVERIFY(f.m_messages.m_messages.size() == 1
+        && f.m_messages.m_messages.front().startsWith(QStringLiteral("The photo could not be copied to")));
+    QCOMPARE(PhotoColour(), QColor(Qt::blue));
+
+    // A name that would reach a file outside the photo folder.
+    f.m_messages.Clear();
+    QVERIFY(QDir(f.GameFolder()).mkpath(QStringLiteral("GFX/PHOTOS")));
+    playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/GFX/evil A.BMP"));
+    f.Player(m_bowler).m_strFamilyName = "../evil";
+    f.Player(m_bowler).m_strGivenNames = "A";
+    f.Select(m_bowler);
+    QVERIFY(f.Form().Photo().isNull());
+    Click("buttonPhoto"); // refused before any dialog opens
+    QVERIFY(f.m_messages.m_messages.size() == 1 && f.m_messages.m_messages.front().contains(QStringLiteral("cannot hold")));
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 void PlayerFormButtonsTests::aNewPhotoIsCopiedAfterTheChecksAndTheQuestion()
@@ -304,9 +357,6 @@ void PlayerFormButtonsTests::aNewPhotoIsCopiedAfterTheChecksAndTheQuestion()
     const QString photo = Photos() + QStringLiteral("/Smith JA.BMP");
     const QString chosen = playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/new.bmp"), 60, 70, Qt::blue);
     f.Select(m_batsman);
-    WhenModalOpens<CBmpDialog>([](CBmpDialog* dialog) { dialog->reject(); });
-    Click("buttonPhoto");
-    QVERIFY(!QFileInfo::exists(photo));
     ChoosePhotoFile(chosen);
     Click("buttonPhoto");
     QVERIFY(f.m_messages.m_messages.isEmpty()); // no photo yet: no question
@@ -320,9 +370,8 @@ void PlayerFormButtonsTests::aNewPhotoIsCopiedAfterTheChecksAndTheQuestion()
     const std::pair<QString, QString> refused[] = {
         {playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/wide.bmp"), 61, 70, Qt::red), size},
         {playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/low.bmp"), 60, 69, Qt::red), size},
-        {playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/turned.bmp"), 70, 60, Qt::red), size},
         {f.GameFolder() + QStringLiteral("/text.bmp"), QStringLiteral("Error accessing photo file.")}};
-    QVERIFY(QFile::copy(f.GameFile(), refused[3].first)); // a game file named like a bitmap
+    QVERIFY(QFile::copy(f.GameFile(), refused[2].first)); // a game file named like a bitmap
     for (const auto& [file, message] : refused) {
         f.m_messages.Clear();
         ChoosePhotoFile(file);
@@ -345,31 +394,6 @@ void PlayerFormButtonsTests::aNewPhotoIsCopiedAfterTheChecksAndTheQuestion()
         QCOMPARE(ReadBytes(photo), yes ? ReadBytes(green) : blue);
         QCOMPARE(PhotoColour(), QColor(yes ? Qt::green : Qt::blue));
     }
-}
-
-void PlayerFormButtonsTests::aFailedCopyOrAnUnusableNameIsReported()
-{
-    FormFixture& f = *m_fixture;
-    QVERIFY(QDir(f.GameFolder() + QStringLiteral("/GFX")).removeRecursively());
-    f.Select(m_batsman);
-    ChoosePhotoFile(playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/new.bmp")));
-    Click("buttonPhoto");
-    QCOMPARE(f.m_messages.m_messages.size(), 1);
-    QVERIFY(f.m_messages.m_messages.front().startsWith(QStringLiteral("The photo could not be copied to")));
-    QVERIFY(f.Form().Photo().isNull());
-
-    // A name that would reach a file outside the photo folder.
-    f.m_messages.Clear();
-    QVERIFY(QDir(f.GameFolder()).mkpath(QStringLiteral("GFX/PHOTOS")));
-    playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/GFX/evil A.BMP"));
-    f.Player(m_bowler).m_strFamilyName = "../evil";
-    f.Player(m_bowler).m_strGivenNames = "A";
-    f.Select(m_bowler);
-    QVERIFY(f.Form().Photo().isNull());
-    Click("buttonPhoto"); // refused before any dialog opens
-    QCOMPARE(f.m_messages.m_messages.size(), 1);
-    QVERIFY(f.m_messages.m_messages.front().contains(QStringLiteral("cannot hold")));
-    QVERIFY(!QApplication::activeModalWidget());
 }
 
 QTEST_MAIN(PlayerFormButtonsTests)

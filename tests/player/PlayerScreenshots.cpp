@@ -17,13 +17,12 @@
 
 namespace {
 
-// A simple head and shoulders as a 60 x 70 player photo.
+// A head and shoulders as a 60 x 70 player photo.
 QImage Portrait()
 {
     QImage image(60, 70, QImage::Format_RGB888);
     image.fill(QColor(0x9C, 0xC4, 0xE4));
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xF4, 0xEE, 0xDC));
     p.drawRoundedRect(QRectF(8, 48, 44, 30), 12, 12);
