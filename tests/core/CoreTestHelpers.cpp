@@ -34,6 +34,15 @@ GameOnDisk::GameOnDisk(const tg::GameDescription& game, const std::string& fileN
     return ::testing::AssertionSuccess();
 }
 
+::testing::AssertionResult SameBytes(const std::vector<std::uint8_t>& actual, const std::vector<std::uint8_t>& expected)
+{
+    if (actual == expected)
+        return ::testing::AssertionSuccess();
+    const auto diff = std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end());
+    return ::testing::AssertionFailure() << actual.size() << " bytes instead of " << expected.size()
+                                         << ", first difference at offset " << (diff.first - actual.begin());
+}
+
 tg::GameDescription SmallGame(std::uint64_t seed)
 {
     tg::RealisticOptions options;
@@ -42,6 +51,16 @@ tg::GameDescription SmallGame(std::uint64_t seed)
     options.otherEntries = 2;
     options.restTeamNameStrings = 6;
     return tg::MakeRealisticGame(seed, 60, options);
+}
+
+tg::GameDescription TinyGame(std::uint64_t seed)
+{
+    tg::RealisticOptions options;
+    options.teamCount = 3;
+    options.minSquad = 1;
+    options.maxSquad = 2;
+    options.otherEntries = 1;
+    return tg::MakeRealisticGame(seed, 4, options);
 }
 
 void RenameTeam(CGame& game, std::uint16_t teamId, const std::string& newName)
@@ -70,22 +89,9 @@ bool ContainsNoCase(const std::string& text, const std::string& part)
     return Contains(lower(text), lower(part));
 }
 
-std::vector<std::uint8_t> Spliced(std::vector<std::uint8_t> bytes, std::size_t offset, std::size_t removed,
-                                  const std::vector<std::uint8_t>& inserted)
+std::vector<std::uint8_t> Prefix(const std::vector<std::uint8_t>& bytes, std::size_t size)
 {
-    bytes.erase(bytes.begin() + static_cast<std::ptrdiff_t>(offset), bytes.begin() + static_cast<std::ptrdiff_t>(offset + removed));
-    bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(offset), inserted.begin(), inserted.end());
-    return bytes;
-}
-
-tg::GameDescription TinyGame(std::uint64_t seed)
-{
-    tg::RealisticOptions options;
-    options.teamCount = 3;
-    options.minSquad = 1;
-    options.maxSquad = 2;
-    options.otherEntries = 1;
-    return tg::MakeRealisticGame(seed, 4, options);
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size));
 }
 
 std::vector<std::uint16_t> SquadOf(const CTeam& team)
@@ -94,4 +100,14 @@ std::vector<std::uint16_t> SquadOf(const CTeam& team)
     for (std::size_t i = 0; i < team.m_wPlayerCount; ++i)
         squad.push_back(static_cast<std::uint16_t>(team.m_squad[i]));
     return squad;
+}
+
+std::vector<std::uint16_t> FreePlayers(const tg::GameDescription& desc)
+{
+    std::vector<std::uint16_t> ids;
+    for (const auto& p : desc.players) {
+        if (p.U16(tg::layout::kTeam) == tg::layout::kNoTeam)
+            ids.push_back(p.id);
+    }
+    return ids;
 }

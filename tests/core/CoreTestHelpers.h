@@ -26,30 +26,25 @@ struct GameOnDisk
     tg::BuiltGame built;
 };
 
-// Success, or a failure that shows the load's message.
+// Success, or a failure that shows the operation's message.
 ::testing::AssertionResult Loads(CGame& game, const std::filesystem::path& path);
 ::testing::AssertionResult Saves(CGame& game, const std::filesystem::path& newPath = {});
-
 // Nothing of a game is held: no file, no records.
 ::testing::AssertionResult NothingLoaded(const CGame& game);
+// Equal bytes, or the first offset where they differ.
+::testing::AssertionResult SameBytes(const std::vector<std::uint8_t>& actual, const std::vector<std::uint8_t>& expected);
 
-// Eighteen teams of two or three players and some players without a team:
-// every item of the format, small enough to build per test.
+// Eighteen teams of two or three players, free players, non-team entries
+// and team names in the rest: every item of the format, cheap to build.
 tg::GameDescription SmallGame(std::uint64_t seed = 7);
+// Three teams of one or two players and a non-team entry: cheap to cut at every byte.
+tg::GameDescription TinyGame(std::uint64_t seed = 5);
 
 // Makes a team's full name in the model what the team dialog would.
 void RenameTeam(CGame& game, std::uint16_t teamId, const std::string& newName);
 
 bool Contains(const std::string& text, const std::string& part);
 bool ContainsNoCase(const std::string& text, const std::string& part);
-
-// The bytes of a file with the bytes [offset, offset + removed) replaced.
-std::vector<std::uint8_t> Spliced(std::vector<std::uint8_t> bytes, std::size_t offset, std::size_t removed,
-                                  const std::vector<std::uint8_t>& inserted);
-
-// Three teams of one or two players, a non-team entry and no rest: small
-// enough to cut at every byte.
-tg::GameDescription TinyGame(std::uint64_t seed = 5);
-
-// The squads that the core holds for a team, as a plain list.
+std::vector<std::uint8_t> Prefix(const std::vector<std::uint8_t>& bytes, std::size_t size);
 std::vector<std::uint16_t> SquadOf(const CTeam& team);
+std::vector<std::uint16_t> FreePlayers(const tg::GameDescription& desc);

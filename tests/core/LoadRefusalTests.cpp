@@ -3,6 +3,7 @@
 #include "CoreTestHelpers.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -15,148 +16,113 @@ GameStatus LoadAfterAGoodGame(CGame& game, const std::filesystem::path& path)
     return game.LoadGameFile(path.string());
 }
 
-void ExpectRefused(const tg::GameDescription& desc, const std::string& problemWord)
-{
-    GameOnDisk file(desc, "BROKEN.CAP");
-    CGame game;
-    const auto status = LoadAfterAGoodGame(game, file.path);
-    EXPECT_FALSE(status.ok());
-    EXPECT_TRUE(ContainsNoCase(status.message(), problemWord)) << status.message();
-    EXPECT_TRUE(NothingLoaded(game));
-    EXPECT_EQ(game.m_bModified, 0u);
-}
-
-std::vector<std::uint16_t> FreePlayers(const tg::GameDescription& desc)
-{
-    std::vector<std::uint16_t> ids;
-    for (const auto& p : desc.players) {
-        if (p.U16(tg::layout::kTeam) == tg::layout::kNoTeam)
-            ids.push_back(p.id);
-    }
-    return ids;
-}
-
 TEST(LoadRefusal, AFileEndingInsideThePlayerRecordsIsAnErrorReadingTheDatabase)
 {
-    const auto desc = SmallGame();
-    const auto built = tg::Build(desc);
+    const auto built = tg::Build(SmallGame());
     const auto& second = built.players[1];
-    const std::vector<std::size_t> cuts = {
-        built.playersStart,         // right after the marker's 14 bytes: no record at all
-        second.offset + 1,          // inside the id
-        second.givenNames + 1,      // inside a string
-        second.initials,            // at a length byte
-        second.record + 100,        // inside the record
-        second.end,                 // after a record whose tag says more follow
+    const std::size_t cuts[] = {
+        built.playersStart,    // right after the marker's 14 bytes: no record at all
+        second.offset + 1,     // inside the id
+        second.givenNames + 1, // inside a string
+        second.initials,       // at a length byte
+        second.record + 100,   // inside the record
+        second.end,            // after a record whose tag says more follow
         built.players.back().end - 1,
     };
     for (auto cut : cuts) {
+        SCOPED_TRACE("cut at " + std::to_string(cut));
         tg::TempDir dir;
-        const auto path = dir / "CUT.DB";
-        tg::WriteFileBytes(path, std::vector<std::uint8_t>(built.bytes.begin(), built.bytes.begin() + static_cast<std::ptrdiff_t>(cut)));
+        tg::WriteFileBytes(dir / "CUT.DB", Prefix(built.bytes, cut));
         CGame game;
-        const auto status = LoadAfterAGoodGame(game, path);
-        EXPECT_FALSE(status.ok()) << "cut at " << cut;
+        const auto status = LoadAfterAGoodGame(game, dir / "CUT.DB");
+        EXPECT_FALSE(status.ok());
         EXPECT_TRUE(Contains(status.message(), "Error reading database")) << status.message();
-        EXPECT_TRUE(NothingLoaded(game)) << "cut at " << cut;
+        EXPECT_TRUE(NothingLoaded(game));
     }
 }
 
-TEST(LoadRefusal, ASquadListOfMoreThan256Entries)
+TEST(LoadRefusal, ContentTheModelCannotHoldIsRefusedNamingTheProblem)
 {
-    auto desc = tg::MakeRealisticGame(5, 900);
-    auto* team = desc.TeamRecords()[0];
-    for (auto id : FreePlayers(desc)) {
-        if (team->squad.size() == 257)
-            break;
-        team->squad.push_back(id);
-        desc.FindPlayer(id)->SetTeam(team->id);
+    struct Case
+    {
+        const char* what;
+        std::function<void(tg::GameDescription&)> spoil;
+        std::string problemWord;
+        int players = 60;
+    };
+    const Case cases[] = {
+        {"a squad of 257",
+         [](tg::GameDescription& d) {
+             auto* team = d.TeamRecords()[0];
+             for (auto id : FreePlayers(d)) {
+                 if (team->squad.size() == 257)
+                     break;
+                 team->squad.push_back(id);
+                 d.FindPlayer(id)->SetTeam(team->id);
+             }
+             ASSERT_EQ(team->squad.size(), 257u);
+         },
+         "squad", 900},
+        {"a First XI of 12",
+         [](tg::GameDescription& d) {
+             auto* team = d.TeamRecords()[3];
+             ASSERT_GE(team->squad.size(), 12u);
+             team->firstXI.assign(team->squad.begin(), team->squad.begin() + 12);
+         },
+         "XI", 600},
+        {"a full-name list longer than the ids", [](tg::GameDescription& d) { d.header.names[0].push_back("Extra"); }, "name"},
+        {"a short-name list longer than the ids", [](tg::GameDescription& d) { d.header.names[1].push_back("Extra"); }, "name"},
+        {"an abbreviation list longer than the ids", [](tg::GameDescription& d) { d.header.names[2].push_back("EXT"); }, "name"},
+        {"a squad naming a player without a record", [](tg::GameDescription& d) { d.TeamRecords()[2]->squad.push_back(4321); },
+         "4321"},
+        {"two players with one id",
+         [](tg::GameDescription& d) {
+             const auto twin = d.players[4].id;
+             d.players[9].id = twin;
+             d.players[9].SetTeam(tg::layout::kNoTeam);
+             for (auto* team : d.TeamRecords()) {
+                 std::erase(team->squad, twin);
+                 std::erase(team->firstXI, twin);
+             }
+         },
+         "", 60},
+        {"two teams with one id",
+         [](tg::GameDescription& d) {
+             auto* twin = d.TeamRecords()[6];
+             twin->id = d.TeamRecords()[5]->id;
+             for (auto id : twin->squad)
+                 d.FindPlayer(id)->SetTeam(twin->id);
+         },
+         "team"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto desc = c.players == 60 ? SmallGame() : tg::MakeRealisticGame(5, c.players);
+        c.spoil(desc);
+        const auto word = c.problemWord.empty() ? std::to_string(desc.players[4].id) : c.problemWord;
+        GameOnDisk file(desc, "BROKEN.CAP");
+        CGame game;
+        const auto status = LoadAfterAGoodGame(game, file.path);
+        EXPECT_FALSE(status.ok());
+        EXPECT_TRUE(ContainsNoCase(status.message(), word)) << status.message();
+        EXPECT_TRUE(Contains(status.message(), "BROKEN.CAP")) << status.message();
+        EXPECT_TRUE(NothingLoaded(game));
+        EXPECT_EQ(game.m_bModified, 0u);
     }
-    ASSERT_EQ(team->squad.size(), 257u);
-    ExpectRefused(desc, "squad");
 }
 
-TEST(LoadRefusal, AFirstXIListOfMoreThanEleven)
-{
-    auto desc = tg::MakeRealisticGame(5, 600);
-    auto* team = desc.TeamRecords()[3];
-    ASSERT_GE(team->squad.size(), 12u);
-    team->firstXI.assign(team->squad.begin(), team->squad.begin() + 12);
-    ExpectRefused(desc, "XI");
-}
-
-TEST(LoadRefusal, ANameListLongerThanTheIdList)
-{
-    for (std::size_t list = 0; list < 3; ++list) {
-        auto desc = SmallGame();
-        desc.header.names[list].push_back("Extra Name");
-        ExpectRefused(desc, "name");
-    }
-}
-
-TEST(LoadRefusal, ASquadNamingAPlayerWithoutARecord)
-{
-    auto desc = SmallGame();
-    desc.TeamRecords()[2]->squad.push_back(4321);
-    ExpectRefused(desc, "4321");
-}
-
-TEST(LoadRefusal, TwoPlayerRecordsWithTheSameId)
-{
-    auto desc = SmallGame();
-    desc.players[9].id = desc.players[4].id;
-    desc.players[9].SetTeam(tg::layout::kNoTeam);
-    for (auto* team : desc.TeamRecords()) {
-        auto drop = [&](std::vector<std::uint16_t>& list) {
-            list.erase(std::remove(list.begin(), list.end(), desc.players[4].id), list.end());
-        };
-        drop(team->squad);
-        drop(team->firstXI);
-    }
-    ExpectRefused(desc, std::to_string(desc.players[4].id));
-}
-
-TEST(LoadRefusal, TwoTeamRecordsWithTheSameId)
-{
-    auto desc = SmallGame();
-    auto* twin = desc.TeamRecords()[6];
-    twin->id = desc.TeamRecords()[5]->id;
-    for (auto id : twin->squad)
-        desc.FindPlayer(id)->SetTeam(twin->id);
-    ExpectRefused(desc, "team");
-}
-
-TEST(LoadRefusal, EveryFailedOpenNamesTheFileAndTheReason)
+TEST(LoadRefusal, AFailedOpenNamesTheFileAndTheReason)
 {
     tg::TempDir dir;
-    CGame game;
-    const auto missing = dir / "NOSUCH.DB";
-    auto status = game.LoadGameFile(missing.string());
-    EXPECT_FALSE(status.ok());
-    EXPECT_TRUE(Contains(status.message(), "NOSUCH.DB")) << status.message();
-    EXPECT_GT(status.message().size(), std::string("NOSUCH.DB").size() + 10) << status.message();
-    EXPECT_TRUE(NothingLoaded(game));
-
     std::filesystem::create_directory(dir / "FOLDER.DB");
-    status = game.LoadGameFile((dir / "FOLDER.DB").string());
-    EXPECT_FALSE(status.ok());
-    EXPECT_TRUE(Contains(status.message(), "FOLDER.DB")) << status.message();
-
-    auto desc = SmallGame();
-    desc.HidePlayerMarker(3);
-    GameOnDisk hidden(desc, "HIDDEN.CAP");
-    status = game.LoadGameFile(hidden.PathString());
-    // The game's own message is shown word for word; the user has just picked the file.
-    EXPECT_EQ(status.message(), "Error reading database");
-
-    auto twins = SmallGame();
-    twins.TeamRecords()[1]->id = twins.TeamRecords()[0]->id;
-    twins.TeamRecords()[1]->squad.clear();
-    twins.TeamRecords()[1]->firstXI.clear();
-    GameOnDisk refused(twins, "TWINS.CAP");
-    status = game.LoadGameFile(refused.PathString());
-    EXPECT_FALSE(status.ok());
-    EXPECT_TRUE(Contains(status.message(), "TWINS.CAP")) << status.message();
+    CGame game;
+    for (const std::string name : {"NOSUCH.DB", "FOLDER.DB"}) {
+        const auto status = game.LoadGameFile((dir / name).string());
+        EXPECT_FALSE(status.ok());
+        EXPECT_TRUE(Contains(status.message(), name)) << status.message();
+        EXPECT_GT(status.message().size(), name.size() + 10) << status.message();
+        EXPECT_TRUE(NothingLoaded(game));
+    }
 }
 
 } // namespace

@@ -7,194 +7,154 @@
 
 namespace {
 
-// Realistic squads of 15 to 30 with a First XI of eleven.
-tg::GameDescription MoveGame()
+// Realistic squads of 15 to 30 with a First XI of eleven, loaded.
+struct MoveGame
 {
-    return tg::MakeRealisticGame(31, 600);
-}
-
-std::uint16_t FreePlayer(const tg::GameDescription& desc, std::size_t skip = 0)
-{
-    for (const auto& p : desc.players) {
-        if (p.U16(tg::layout::kTeam) == tg::layout::kNoTeam && skip-- == 0)
-            return p.id;
+    explicit MoveGame(tg::GameDescription description = tg::MakeRealisticGame(31, 600))
+        : desc(std::move(description)), file(desc)
+    {
+        game.SetListener(&listener);
+        EXPECT_TRUE(Loads(game, file.path));
     }
-    return 0;
-}
+    tg::GameDescription desc;
+    GameOnDisk file;
+    RecordingListener listener;
+    CGame game;
+};
 
-std::vector<std::uint32_t> FirstXIOf(const CTeam& team)
+bool InFirstXI(const tg::TeamRecordDescription& team, std::uint16_t id)
 {
-    return std::vector<std::uint32_t>(team.m_firstXI.begin(), team.m_firstXI.end());
+    return std::find(team.firstXI.begin(), team.firstXI.end(), id) != team.firstXI.end();
 }
 
 TEST(MovePlayer, LeavingTheFirstXIRefillsTheSlotWithTheFirstFreeSquadMember)
 {
-    auto desc = MoveGame();
-    GameOnDisk file(desc);
-    CGame game;
-    ASSERT_TRUE(Loads(game, file.path));
-    const auto& from = *desc.TeamRecords()[0];
-    const auto& to = *desc.TeamRecords()[1];
+    MoveGame m;
+    const auto& from = *m.desc.TeamRecords()[0];
+    const auto& to = *m.desc.TeamRecords()[1];
     const auto mover = from.firstXI[3];
-
-    ASSERT_TRUE(game.MovePlayer(mover, from.id, to.id, false).ok());
+    ASSERT_TRUE(m.game.MovePlayer(mover, from.id, to.id, false).ok());
 
     auto squad = from.squad;
-    squad.erase(std::find(squad.begin(), squad.end(), mover));
-    const CTeam& left = *game.Team(from.id);
+    std::erase(squad, mover);
+    const CTeam& left = *m.game.Team(from.id);
     EXPECT_EQ(SquadOf(left), squad);
     EXPECT_EQ(left.m_squad[squad.size()], 0u);
-    std::uint16_t refill = 0;
-    for (auto id : squad) {
-        if (std::find(from.firstXI.begin(), from.firstXI.end(), id) == from.firstXI.end()) {
-            refill = id;
-            break;
-        }
-    }
-    ASSERT_NE(refill, 0);
+    const auto refill = std::find_if(squad.begin(), squad.end(), [&](auto id) { return !InFirstXI(from, id); });
+    ASSERT_NE(refill, squad.end());
     auto xi = std::vector<std::uint32_t>(from.firstXI.begin(), from.firstXI.end());
-    xi[3] = refill;
-    EXPECT_EQ(FirstXIOf(left), xi);
+    xi[3] = *refill;
+    EXPECT_EQ(std::vector<std::uint32_t>(left.m_firstXI.begin(), left.m_firstXI.end()), xi);
 
     auto joined = to.squad;
     joined.push_back(mover);
-    EXPECT_EQ(SquadOf(*game.Team(to.id)), joined);
-    EXPECT_EQ(game.Player(mover)->Team(), to.id);
-    EXPECT_EQ(game.Player(mover)->m_bModified, 1u);
-    EXPECT_EQ(game.m_bModified, 1u);
+    EXPECT_EQ(SquadOf(*m.game.Team(to.id)), joined);
+    EXPECT_EQ(m.game.Player(mover)->Team(), to.id);
+    EXPECT_EQ(m.game.Player(mover)->m_bModified, 1u);
+    EXPECT_EQ(m.game.m_bModified, 1u);
 }
 
 TEST(MovePlayer, TheSlotKeepsTheDepartedIdWhenTheWholeSquadIsInTheFirstXI)
 {
-    auto desc = MoveGame();
+    auto desc = tg::MakeRealisticGame(31, 600);
     auto* team = desc.TeamRecords()[2];
     for (auto id : team->squad) {
-        if (std::find(team->firstXI.begin(), team->firstXI.end(), id) == team->firstXI.end())
+        if (!InFirstXI(*team, id))
             desc.FindPlayer(id)->SetTeam(tg::layout::kNoTeam);
     }
     team->squad = team->firstXI;
-    GameOnDisk file(desc);
-    CGame game;
-    ASSERT_TRUE(Loads(game, file.path));
+    MoveGame m(desc);
     const auto mover = team->firstXI[0];
-    ASSERT_TRUE(game.MovePlayer(mover, team->id, kNoTeam, false).ok());
-    EXPECT_EQ(game.Team(team->id)->m_wPlayerCount, 10);
-    EXPECT_EQ(game.Team(team->id)->m_firstXI[0], mover);
-    EXPECT_EQ(game.Player(mover)->Team(), kNoTeam);
-}
-
-TEST(MovePlayer, ToHisOwnTeamChangesNothingAndMarksNothing)
-{
-    const auto desc = MoveGame();
-    GameOnDisk file(desc);
-    CGame game;
-    RecordingListener listener;
-    game.SetListener(&listener);
-    ASSERT_TRUE(Loads(game, file.path));
-    listener.calls.clear();
-    const auto& team = *desc.TeamRecords()[0];
-    const CTeam before = *game.Team(team.id);
-    EXPECT_TRUE(game.MovePlayer(team.squad[0], team.id, team.id, true).ok());
-    EXPECT_TRUE(game.Team(team.id)->SameContent(before));
-    EXPECT_EQ(game.m_bModified, 0u);
-    EXPECT_EQ(game.Player(team.squad[0])->m_bModified, 0u);
-    EXPECT_TRUE(listener.calls.empty());
+    ASSERT_TRUE(m.game.MovePlayer(mover, team->id, kNoTeam, false).ok());
+    EXPECT_EQ(m.game.Team(team->id)->m_wPlayerCount, 10);
+    EXPECT_EQ(m.game.Team(team->id)->m_firstXI[0], mover);
+    EXPECT_EQ(m.game.Player(mover)->Team(), kNoTeam);
 }
 
 TEST(MovePlayer, IntoNoTeamAndBackFromIt)
 {
-    const auto desc = MoveGame();
-    GameOnDisk file(desc);
-    CGame game;
-    ASSERT_TRUE(Loads(game, file.path));
-    const auto& team = *desc.TeamRecords()[5];
+    MoveGame m;
+    const auto& team = *m.desc.TeamRecords()[5];
     const auto mover = team.squad.back();
-    ASSERT_TRUE(game.MovePlayer(mover, team.id, kNoTeam, false).ok());
-    EXPECT_EQ(game.Player(mover)->Team(), kNoTeam);
-    for (const auto& t : game.m_teams) {
-        if (t) {
-            EXPECT_FALSE(t->HasInSquad(mover)) << "team " << t->m_wId;
-        }
-    }
-    const auto loner = FreePlayer(desc);
-    ASSERT_TRUE(game.MovePlayer(loner, kNoTeam, team.id, false).ok());
-    EXPECT_EQ(SquadOf(*game.Team(team.id)).back(), loner);
-    EXPECT_EQ(game.Player(loner)->Team(), team.id);
+    ASSERT_TRUE(m.game.MovePlayer(mover, team.id, kNoTeam, false).ok());
+    EXPECT_EQ(m.game.Player(mover)->Team(), kNoTeam);
+    for (const auto& t : m.game.m_teams)
+        EXPECT_FALSE(t && t->HasInSquad(mover)) << "team " << t->m_wId;
+    const auto loner = FreePlayers(m.desc).at(0);
+    ASSERT_TRUE(m.game.MovePlayer(loner, kNoTeam, team.id, false).ok());
+    EXPECT_EQ(SquadOf(*m.game.Team(team.id)).back(), loner);
+    EXPECT_EQ(m.game.Player(loner)->Team(), team.id);
 }
 
 TEST(MovePlayer, IntoASquadOf256IsRefusedAndChangesNothing)
 {
     auto desc = tg::MakeRealisticGame(41, 900);
     auto* full = desc.TeamRecords()[0];
-    while (full->squad.size() < 256) {
-        const auto id = FreePlayer(desc, 0);
-        ASSERT_NE(id, 0) << "not enough free players";
-        full->squad.push_back(id);
-        desc.FindPlayer(id)->SetTeam(full->id);
+    const auto free = FreePlayers(desc);
+    ASSERT_GT(free.size(), 256 - full->squad.size()) << "not enough free players";
+    for (std::size_t i = 0; full->squad.size() < 256; ++i) {
+        full->squad.push_back(free[i]);
+        desc.FindPlayer(free[i])->SetTeam(full->id);
     }
-    GameOnDisk file(desc);
-    CGame game;
-    ASSERT_TRUE(Loads(game, file.path));
-    const auto loner = FreePlayer(desc);
+    MoveGame m(desc);
+    const auto loner = FreePlayers(desc).at(0);
     const auto& other = *desc.TeamRecords()[1];
     const auto member = other.squad[0];
 
-    const auto fromNoTeam = game.MovePlayer(loner, kNoTeam, full->id, false);
+    const auto fromNoTeam = m.game.MovePlayer(loner, kNoTeam, full->id, false);
     EXPECT_FALSE(fromNoTeam.ok());
     EXPECT_FALSE(fromNoTeam.message().empty());
-    const auto fromTeam = game.MovePlayer(member, other.id, full->id, false);
-    EXPECT_FALSE(fromTeam.ok());
-
-    EXPECT_EQ(game.Player(loner)->Team(), kNoTeam);
-    EXPECT_EQ(game.Player(member)->Team(), other.id);
-    EXPECT_EQ(SquadOf(*game.Team(other.id)), other.squad);
-    EXPECT_EQ(SquadOf(*game.Team(full->id)), full->squad);
-    EXPECT_EQ(game.m_bModified, 0u);
-    EXPECT_EQ(game.Player(loner)->m_bModified, 0u);
-    EXPECT_EQ(game.Player(member)->m_bModified, 0u);
+    EXPECT_FALSE(m.game.MovePlayer(member, other.id, full->id, false).ok());
+    EXPECT_EQ(m.game.Player(loner)->Team(), kNoTeam);
+    EXPECT_EQ(m.game.Player(member)->Team(), other.id);
+    EXPECT_EQ(SquadOf(*m.game.Team(other.id)), other.squad);
+    EXPECT_EQ(SquadOf(*m.game.Team(full->id)), full->squad);
+    EXPECT_EQ(m.game.m_bModified, 0u);
+    EXPECT_EQ(m.game.Player(loner)->m_bModified, 0u);
+    EXPECT_EQ(m.game.Player(member)->m_bModified, 0u);
 
     // Leaving a full squad is allowed.
-    EXPECT_TRUE(game.MovePlayer(full->squad[0], full->id, kNoTeam, false).ok());
-    EXPECT_EQ(game.Team(full->id)->m_wPlayerCount, 255);
+    EXPECT_TRUE(m.game.MovePlayer(full->squad[0], full->id, kNoTeam, false).ok());
+    EXPECT_EQ(m.game.Team(full->id)->m_wPlayerCount, 255);
 }
 
-TEST(ViewRequests, LoadMoveMarkAndSaveTellTheViewWhatChanged)
+TEST(ViewRequests, LoadMoveMarkAndSaveTellTheViewWhatChangedAndAMoveHomeNothing)
 {
-    const auto desc = MoveGame();
-    GameOnDisk file(desc);
-    CGame game;
-    RecordingListener listener;
-    game.SetListener(&listener);
-    ASSERT_TRUE(Loads(game, file.path));
-    EXPECT_TRUE(listener.Has("RebuildTree"));
+    MoveGame m;
+    EXPECT_TRUE(m.listener.Has("RebuildTree"));
+    const auto& from = *m.desc.TeamRecords()[0];
+    const auto& to = *m.desc.TeamRecords()[1];
+    const auto node = [&](std::uint16_t id, const char* how) {
+        return "MovePlayerNode " + std::to_string(id) + " " + std::to_string(from.id) + " " + std::to_string(to.id) + how;
+    };
 
-    const auto& from = *desc.TeamRecords()[0];
-    const auto& to = *desc.TeamRecords()[1];
-    listener.calls.clear();
-    ASSERT_TRUE(game.MovePlayer(from.squad[0], from.id, to.id, true).ok());
-    const auto moved = "MovePlayerNode " + std::to_string(from.squad[0]) + " " + std::to_string(from.id) + " "
-        + std::to_string(to.id) + " select";
-    const int moveAt = listener.IndexOf(moved);
-    const int selectAt = listener.IndexOf("SelectPlayerNode " + std::to_string(from.squad[0]));
-    EXPECT_GE(moveAt, 0) << "calls: " << ::testing::PrintToString(listener.calls);
-    EXPECT_GT(selectAt, moveAt);
+    // To his own team: no change, no mark, no request.
+    m.listener.calls.clear();
+    const CTeam before = *m.game.Team(from.id);
+    EXPECT_TRUE(m.game.MovePlayer(from.squad[0], from.id, from.id, true).ok());
+    EXPECT_TRUE(m.game.Team(from.id)->SameContent(before));
+    EXPECT_EQ(m.game.m_bModified, 0u);
+    EXPECT_EQ(m.game.Player(from.squad[0])->m_bModified, 0u);
+    EXPECT_TRUE(m.listener.calls.empty());
 
-    listener.calls.clear();
-    ASSERT_TRUE(game.MovePlayer(from.squad[1], from.id, to.id, false).ok());
-    EXPECT_TRUE(listener.Has("MovePlayerNode " + std::to_string(from.squad[1]) + " " + std::to_string(from.id) + " "
-                             + std::to_string(to.id) + " keep"));
-    EXPECT_FALSE(listener.Has("SelectPlayerNode " + std::to_string(from.squad[1])));
+    ASSERT_TRUE(m.game.MovePlayer(from.squad[0], from.id, to.id, true).ok());
+    const int moveAt = m.listener.IndexOf(node(from.squad[0], " select"));
+    EXPECT_GE(moveAt, 0) << "calls: " << ::testing::PrintToString(m.listener.calls);
+    EXPECT_GT(m.listener.IndexOf("SelectPlayerNode " + std::to_string(from.squad[0])), moveAt);
 
-    listener.calls.clear();
-    const auto& p = desc.players[0];
-    game.MarkPlayerModified(p.id);
-    EXPECT_TRUE(listener.Has("SetPlayerLabel " + std::to_string(p.id) + " "
-                             + tg::DisplayName(p.givenNames, p.familyName) + "*"));
+    m.listener.calls.clear();
+    ASSERT_TRUE(m.game.MovePlayer(from.squad[1], from.id, to.id, false).ok());
+    EXPECT_TRUE(m.listener.Has(node(from.squad[1], " keep")));
+    EXPECT_FALSE(m.listener.Has("SelectPlayerNode " + std::to_string(from.squad[1])));
 
-    listener.calls.clear();
-    ASSERT_TRUE(Saves(game));
-    EXPECT_TRUE(listener.Has("RefreshAllLabels"));
-    EXPECT_EQ(game.PlayerLabel(*game.Player(p.id)), tg::DisplayName(p.givenNames, p.familyName));
+    const auto& p = m.desc.players[0];
+    const auto label = tg::DisplayName(p.givenNames, p.familyName);
+    m.game.MarkPlayerModified(p.id);
+    EXPECT_TRUE(m.listener.Has("SetPlayerLabel " + std::to_string(p.id) + " " + label + "*"));
+    m.listener.calls.clear();
+    ASSERT_TRUE(Saves(m.game));
+    EXPECT_TRUE(m.listener.Has("RefreshAllLabels"));
+    EXPECT_EQ(m.game.PlayerLabel(*m.game.Player(p.id)), label);
 }
 
 } // namespace

@@ -19,28 +19,22 @@ CDate Date(int year, int month, int day)
     return CDate{year, month, day, true};
 }
 
-TEST(BirthDate, FirstOfJanuary1970IsCode1087961152BothWays)
+TEST(BirthDate, KnownCodesLeapDaysAndTheGamesMissing29February2000)
 {
     EXPECT_EQ(GameDate::DecodeBirth(1087961152u), Date(1970, 1, 1));
     EXPECT_EQ(GameDate::EncodeBirth(Date(1970, 1, 1)), 1087961152u);
-}
-
-TEST(BirthDate, LeapDay1996AndFirstOfMarchAreConsecutiveDays)
-{
-    const auto leapDay = GameDate::EncodeBirth(Date(1996, 2, 29));
-    const auto march = GameDate::EncodeBirth(Date(1996, 3, 1));
-    EXPECT_EQ(march - leapDay, 64u);
-    EXPECT_EQ(GameDate::DecodeBirth(leapDay), Date(1996, 2, 29));
-    EXPECT_EQ(GameDate::DecodeBirth(march), Date(1996, 3, 1));
-    EXPECT_EQ(GameDate::DecodeBirth(GameDate::EncodeBirth(Date(1996, 12, 31))), Date(1996, 12, 31));
-}
-
-TEST(BirthDate, TheGameCalendarHasNoLeapDayIn2000)
-{
+    // One day is 64 in the code; codes between whole days truncate toward zero.
+    EXPECT_EQ(GameDate::DecodeBirth(1087961152u + 63u), Date(1970, 1, 1));
+    EXPECT_EQ(GameDate::DecodeBirth(1087961088u - 1u), Date(1969, 12, 31));
+    const std::pair<CDate, CDate> consecutive[] = {{Date(1996, 2, 29), Date(1996, 3, 1)},
+                                                   {Date(2000, 2, 28), Date(2000, 3, 1)}};
+    for (const auto& [day, next] : consecutive) {
+        const auto code = GameDate::EncodeBirth(day);
+        EXPECT_EQ(GameDate::EncodeBirth(next) - code, 64u) << day.year;
+        EXPECT_EQ(GameDate::DecodeBirth(code), day);
+        EXPECT_EQ(GameDate::DecodeBirth(code + 64), next);
+    }
     EXPECT_FALSE(GameDate::MakeDate(2000, 2, 29).has_value());
-    const auto feb28 = GameDate::EncodeBirth(Date(2000, 2, 28));
-    EXPECT_EQ(GameDate::EncodeBirth(Date(2000, 3, 1)) - feb28, 64u);
-    EXPECT_EQ(GameDate::DecodeBirth(feb28 + 64), Date(2000, 3, 1));
 }
 
 TEST(BirthDate, EveryDayFrom1900To2030MatchesTheGameFormulaAndDecodesBack)
@@ -56,25 +50,13 @@ TEST(BirthDate, EveryDayFrom1900To2030MatchesTheGameFormulaAndDecodesBack)
     }
 }
 
-TEST(BirthDate, CodesThatAreNotWholeDaysTruncateTowardZero)
+TEST(SalaryCode, KnownPatternsAndEverySalaryUpTo98303RoundTrip)
 {
-    // The day number is (code - 1087961088) / 64 in signed arithmetic.
-    EXPECT_EQ(GameDate::DecodeBirth(1087961152u + 63u), Date(1970, 1, 1));
-    EXPECT_EQ(GameDate::DecodeBirth(1087961088u - 1u), Date(1969, 12, 31));
-}
-
-TEST(SalaryCode, KnownSalariesHaveTheGamesPatterns)
-{
-    EXPECT_EQ(Salary::Encode(20000), 0x469C4000u);
-    EXPECT_EQ(Salary::Encode(40000), 0x471C4000u);
-    EXPECT_EQ(Salary::Encode(10000), 0x464E2000u);
-    EXPECT_EQ(Salary::Decode(0x469C4000u), 20000);
-    EXPECT_EQ(Salary::Decode(0x471C4000u), 40000);
-    EXPECT_EQ(Salary::Decode(0x464E2000u), 10000);
-}
-
-TEST(SalaryCode, EverySalaryUpTo98303RoundTripsAndMatchesTheFormula)
-{
+    const std::pair<int, std::uint32_t> known[] = {{20000, 0x469C4000u}, {40000, 0x471C4000u}, {10000, 0x464E2000u}};
+    for (const auto& [salary, code] : known) {
+        EXPECT_EQ(Salary::Encode(salary), code);
+        EXPECT_EQ(Salary::Decode(code), salary);
+    }
     for (int salary = 0; salary <= 98303; ++salary) {
         const auto code = Salary::Encode(salary);
         ASSERT_EQ(code, testgame::SalaryCode(salary)) << salary;
@@ -95,25 +77,22 @@ CPlayer Named(const std::string& given, const std::string& family)
     return player;
 }
 
-TEST(DisplayName, IsFamilyNameSpaceAndGivenInitials)
+TEST(DisplayName, IsFamilyNameSpaceAndUpperCasedGivenInitials)
 {
-    EXPECT_EQ(Named("John Andrew", "Smith").GetDisplayName(), "Smith JA");
-    EXPECT_EQ(Named("John Andrew", "Smith").GetGivenInitials(), "JA");
-    EXPECT_EQ(Named("john andrew", "Smith").GetGivenInitials(), "JA");
-    EXPECT_EQ(Named("", "Smith").GetDisplayName(), "Smith ");
-    EXPECT_EQ(Named("John", "").GetDisplayName(), "");
-    EXPECT_EQ(Named("", "").GetGivenInitials(), "");
-    // Accented Windows-1252 letters are upper-cased too: é -> É.
-    EXPECT_EQ(Named("\xE9tienne", "Dubois").GetDisplayName(), "Dubois \xC9");
-}
-
-TEST(DisplayName, AgreesWithAnIndependentDerivationForGeneratedNames)
-{
-    const auto game = testgame::MakeRealisticGame(99, 400);
-    for (const auto& desc : game.players) {
-        const CPlayer player = Named(desc.givenNames, desc.familyName);
-        ASSERT_EQ(player.GetDisplayName(), testgame::DisplayName(desc.givenNames, desc.familyName));
+    const char* cases[][4] = {
+        // given, family, display name, initials
+        {"John Andrew", "Smith", "Smith JA", "JA"},
+        {"john andrew", "Smith", "Smith JA", "JA"},
+        {"", "Smith", "Smith ", ""},
+        {"John", "", "", "J"},
+        {"\xE9tienne", "Dubois", "Dubois \xC9", "\xC9"}, // Windows-1252 accents upper-case too
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Named(c[0], c[1]).GetDisplayName(), c[2]) << c[0];
+        EXPECT_EQ(Named(c[0], c[1]).GetGivenInitials(), c[3]) << c[0];
     }
+    for (const auto& desc : testgame::MakeRealisticGame(99, 400).players)
+        ASSERT_EQ(Named(desc.givenNames, desc.familyName).GetDisplayName(), testgame::DisplayName(desc.givenNames, desc.familyName));
 }
 
 CPlayer Role(std::uint32_t type, std::uint32_t batsRight, std::uint32_t style, std::uint32_t arm)
@@ -128,18 +107,16 @@ CPlayer Role(std::uint32_t type, std::uint32_t batsRight, std::uint32_t style, s
 
 TEST(TypeAbbreviation, BowlersByStyleOthersByBattingHand)
 {
-    EXPECT_EQ(Role(3, 1, 0, 1).GetTypeAbbrev(), "OS");
-    EXPECT_EQ(Role(3, 1, 0, 0).GetTypeAbbrev(), "SLA");
-    EXPECT_EQ(Role(3, 1, 1, 1).GetTypeAbbrev(), "LS");
-    EXPECT_EQ(Role(3, 1, 2, 1).GetTypeAbbrev(), "M");
-    EXPECT_EQ(Role(3, 1, 3, 1).GetTypeAbbrev(), "M-F");
-    EXPECT_EQ(Role(3, 1, 4, 1).GetTypeAbbrev(), "F-M");
-    EXPECT_EQ(Role(3, 1, 5, 1).GetTypeAbbrev(), "F");
-    EXPECT_EQ(Role(3, 1, 6, 1).GetTypeAbbrev(), "");
-    EXPECT_EQ(Role(0, 1, 5, 1).GetTypeAbbrev(), "RHB o");
-    EXPECT_EQ(Role(0, 0, 5, 1).GetTypeAbbrev(), "LHB o");
-    EXPECT_EQ(Role(1, 1, 0, 0).GetTypeAbbrev(), "RHB");
-    EXPECT_EQ(Role(2, 0, 0, 0).GetTypeAbbrev(), "LHB");
+    const struct
+    {
+        std::uint32_t type, batsRight, style, arm;
+        const char* abbrev;
+    } cases[] = {{3, 1, 0, 1, "OS"}, {3, 1, 0, 0, "SLA"}, {3, 1, 1, 1, "LS"},    {3, 1, 2, 1, "M"},
+                 {3, 1, 3, 1, "M-F"}, {3, 1, 4, 1, "F-M"}, {3, 1, 5, 1, "F"},    {3, 1, 6, 1, ""},
+                 {0, 1, 5, 1, "RHB o"}, {0, 0, 5, 1, "LHB o"}, {1, 1, 0, 0, "RHB"}, {2, 0, 0, 0, "LHB"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Role(c.type, c.batsRight, c.style, c.arm).GetTypeAbbrev(), c.abbrev)
+            << c.type << " " << c.batsRight << " " << c.style << " " << c.arm;
 }
 
 TEST(TreeImage, KeepersPartTimersAndOthers)
@@ -156,31 +133,18 @@ TEST(TreeImage, KeepersPartTimersAndOthers)
     }
 }
 
-TEST(Cp1252Text, EveryByteSurvivesARoundTripThroughUtf8)
+TEST(Cp1252Text, EveryByteRoundTripsThroughUtf8AndWhatItCannotHoldIsRefusedWithAReason)
 {
     std::string all;
     for (int b = 1; b < 256; ++b)
         all += static_cast<char>(b);
-    const auto back = Cp1252::FromUtf8(Cp1252::ToUtf8(all));
-    ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(*back, all);
-}
-
-TEST(Cp1252Text, ConvertsAccentsAndTheEuroSign)
-{
-    EXPECT_EQ(Cp1252::ToUtf8("Jos\xE9"), "Jos\xC3\xA9");
-    EXPECT_EQ(Cp1252::ToUtf8("\x80"), "\xE2\x82\xAC");
-    EXPECT_EQ(Cp1252::FromUtf8("\xE2\x82\xAC").value_or(""), "\x80");
-}
-
-TEST(Cp1252Text, RefusesCharactersItCannotHoldAndBrokenUtf8WithAReason)
-{
-    std::string error;
-    EXPECT_FALSE(Cp1252::FromUtf8("\xE6\xBC\xA2", &error).has_value()); // a CJK character
-    EXPECT_FALSE(error.empty());
-    error.clear();
-    EXPECT_FALSE(Cp1252::FromUtf8("\xC3", &error).has_value()); // truncated sequence
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(Cp1252::FromUtf8(Cp1252::ToUtf8(all)).value_or(""), all);
+    EXPECT_EQ(Cp1252::ToUtf8("Jos\xE9\x80"), "Jos\xC3\xA9\xE2\x82\xAC");
+    for (const char* refused : {"\xE6\xBC\xA2" /* a CJK character */, "\xC3" /* a cut sequence */}) {
+        std::string error;
+        EXPECT_FALSE(Cp1252::FromUtf8(refused, &error).has_value());
+        EXPECT_FALSE(error.empty());
+    }
 }
 
 } // namespace

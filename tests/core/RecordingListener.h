@@ -2,11 +2,11 @@
 
 #include "IGameListener.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
-// Writes down every request the model makes of its view, one line each,
-// so a test can check what the tree would have been told.
+// Writes down every request the model makes of its view, one line each.
 class RecordingListener : public IGameListener
 {
 public:
@@ -26,20 +26,11 @@ public:
     void SelectPlayerNode(std::uint32_t playerId) override { calls.push_back("SelectPlayerNode " + std::to_string(playerId)); }
     void RefreshAllLabels() override { calls.push_back("RefreshAllLabels"); }
 
-    bool Has(const std::string& call) const
-    {
-        for (const auto& c : calls) {
-            if (c == call)
-                return true;
-        }
-        return false;
-    }
+    // Position of the call, -1 when it was not made.
     int IndexOf(const std::string& call) const
     {
-        for (std::size_t i = 0; i < calls.size(); ++i) {
-            if (calls[i] == call)
-                return static_cast<int>(i);
-        }
-        return -1;
+        const auto it = std::find(calls.begin(), calls.end(), call);
+        return it == calls.end() ? -1 : static_cast<int>(it - calls.begin());
     }
+    bool Has(const std::string& call) const { return IndexOf(call) >= 0; }
 };

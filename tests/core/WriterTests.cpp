@@ -2,68 +2,44 @@
 // the edited description, byte for byte.
 #include "CoreTestHelpers.h"
 
-namespace {
+#include <algorithm>
 
-void ExpectSameBytes(const std::vector<std::uint8_t>& actual, const std::vector<std::uint8_t>& expected)
-{
-    ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < actual.size(); ++i)
-        ASSERT_EQ(actual[i], expected[i]) << "first difference at offset " << i;
-}
+namespace {
 
 TEST(Writer, AnUnchangedLoadAndSaveIsByteIdentical)
 {
     tg::RealisticOptions withEarlyEntry;
     withEarlyEntry.otherEntryBeforeFirstTeam = true;
-    const std::vector<tg::GameDescription> games = {
-        SmallGame(), tg::MakeRealisticGame(2003, 3000), tg::MakeRealisticGame(8, 500, withEarlyEntry), TinyGame()};
-    for (const auto& desc : games) {
-        GameOnDisk file(desc);
+    // Long strings (unsigned length byte) and a First XI of one, written with its own count.
+    auto oddities = SmallGame();
+    oddities.players[0].givenNames = std::string(128, 'g');
+    oddities.players[1].familyName = std::string(255, '\xFC');
+    oddities.TeamRecords()[0]->firstXI = {oddities.TeamRecords()[0]->squad[1]};
+    const std::vector<tg::GameDescription> games = {SmallGame(), tg::MakeRealisticGame(2003, 3000),
+                                                    tg::MakeRealisticGame(8, 500, withEarlyEntry), TinyGame(), oddities};
+    for (std::size_t g = 0; g < games.size(); ++g) {
+        SCOPED_TRACE("game " + std::to_string(g));
+        GameOnDisk file(games[g]);
         CGame game;
         ASSERT_TRUE(Loads(game, file.path));
         ASSERT_TRUE(Saves(game));
-        ExpectSameBytes(file.BytesNow(), file.built.bytes);
+        EXPECT_TRUE(SameBytes(file.BytesNow(), file.built.bytes));
         EXPECT_EQ(file.dir.FileNames(), std::vector<std::string>{"DATABASE.DB"});
     }
 }
 
-TEST(Writer, ANonTeamEntryBeforeTheFirstTeamRecordEndsAtWordZero)
+TEST(Writer, AFamilyNameLengthenedPast127CharactersShiftsEveryLaterByte)
 {
-    tg::RealisticOptions options;
-    options.minSquad = 2;
-    options.maxSquad = 3;
-    options.otherEntryBeforeFirstTeam = true;
-    auto desc = tg::MakeRealisticGame(12, 60, options);
-    std::get<tg::OtherEntryDescription>(desc.teamEntries.front()).words = {0x8002, 0x0001, 0x0001, 0x1234};
+    auto desc = SmallGame();
     GameOnDisk file(desc);
     CGame game;
     ASSERT_TRUE(Loads(game, file.path));
-    auto* first = desc.TeamRecords()[0];
-    game.Team(first->id)->SetI32(TeamLayout::nBudget, 4242);
-    game.Team(first->id)->m_bModified = 1;
-    game.m_bModified = 1;
-    ASSERT_TRUE(Saves(game));
-    first->SetBudget(4242);
-    ExpectSameBytes(file.BytesNow(), tg::Build(desc).bytes);
-}
-
-TEST(Writer, ALengthenedFamilyNameShiftsEveryLaterByte)
-{
-    const auto desc = SmallGame();
-    GameOnDisk file(desc);
-    CGame game;
-    ASSERT_TRUE(Loads(game, file.path));
-    const std::size_t k = 5;
-    const auto& target = desc.players[k];
-    const std::string longer = target.familyName + "-Smythe";
-    game.Player(target.id)->m_strFamilyName = longer;
+    auto& target = desc.players[5];
+    target.familyName += "-" + std::string(150, 'y');
+    game.Player(target.id)->m_strFamilyName = target.familyName;
     game.MarkPlayerModified(target.id);
     ASSERT_TRUE(Saves(game));
-
-    const auto at = file.built.players[k].familyName;
-    const auto expected = Spliced(file.built.bytes, at, 1 + target.familyName.size(), tg::GameString(longer));
-    ExpectSameBytes(file.BytesNow(), expected);
-    EXPECT_EQ(file.BytesNow().size(), file.built.bytes.size() + 7);
+    EXPECT_TRUE(SameBytes(file.BytesNow(), tg::Build(desc).bytes));
     EXPECT_EQ(game.m_bModified, 0u);
     EXPECT_EQ(game.Player(target.id)->m_bModified, 0u);
 }
@@ -83,12 +59,10 @@ TEST(Writer, EditedRecordsSquadsAndBudgetsAreWrittenInTheFilesLayout)
     game.MarkPlayerModified(desc.players[0].id);
     ASSERT_TRUE(Saves(game));
 
-    // The same edits, made to the description.
+    // The same edits, made to the description: the first squad member outside
+    // the First XI takes the mover's slot, else the slot keeps the mover.
     from->squad.erase(from->squad.begin());
-    for (auto& id : from->firstXI) {
-        if (id == mover)
-            id = 0; // refilled below if anyone is free
-    }
+    std::replace(from->firstXI.begin(), from->firstXI.end(), mover, std::uint16_t{0});
     for (auto id : from->squad) {
         if (std::find(from->firstXI.begin(), from->firstXI.end(), id) == from->firstXI.end()) {
             std::replace(from->firstXI.begin(), from->firstXI.end(), std::uint16_t{0}, id);
@@ -100,197 +74,114 @@ TEST(Writer, EditedRecordsSquadsAndBudgetsAreWrittenInTheFilesLayout)
     to->SetBudget(123456789);
     desc.FindPlayer(mover)->SetTeam(to->id);
     desc.players[0].SetContract(4);
-    ExpectSameBytes(file.BytesNow(), tg::Build(desc).bytes);
+    EXPECT_TRUE(SameBytes(file.BytesNow(), tg::Build(desc).bytes));
 }
 
-TEST(Writer, ARenameReplacesExactStringsOnlyOnceEach)
+TEST(Writer, ARenameReplacesExactStringsOnlyOnceEachWithLongerOrShorterNames)
 {
-    auto desc = SmallGame();
-    desc.rest.clear();
-    const std::string old = desc.header.fullNames()[4];
-    const std::string renamed = old + " Republic"; // contains the old name
-    desc.AddRestBytes("xx");
-    desc.AddRestString(old);
-    desc.AddRestString(old + " A");
-    desc.AddRestString("Greater " + old);
-    desc.AddRestBytes(old); // the characters without a length byte
-    desc.AddRestString(old);
-    GameOnDisk file(desc);
-    CGame game;
-    ASSERT_TRUE(Loads(game, file.path));
-    RenameTeam(game, desc.header.ids[4], renamed);
-    ASSERT_TRUE(Saves(game));
-
-    desc.header.fullNames()[4] = renamed;
-    desc.rest[1].bytes = renamed;
-    desc.rest[5].bytes = renamed;
-    ExpectSameBytes(file.BytesNow(), tg::Build(desc).bytes);
-}
-
-TEST(Writer, AShorterNameShortensTheFileByTheDifferenceForEachString)
-{
-    auto desc = SmallGame();
-    desc.rest.clear();
-    const std::string old = desc.header.fullNames()[0];
-    ASSERT_EQ(old, "Republic of Valdoria");
-    for (int i = 0; i < 5; ++i) {
-        desc.AddRestBytes("\x01\x02");
+    const std::string old = SmallGame().header.fullNames()[4];
+    // The longer name contains the old one: replacing it again would grow it twice.
+    for (const std::string& renamed : {old + " Republic", std::string("Short")}) {
+        SCOPED_TRACE(renamed);
+        auto desc = SmallGame();
+        desc.rest.clear();
+        desc.AddRestBytes("xx");
         desc.AddRestString(old);
+        desc.AddRestString(old + " A");
+        desc.AddRestString("Greater " + old);
+        desc.AddRestBytes(old); // the characters without a length byte
+        desc.AddRestString(old);
+        GameOnDisk file(desc);
+        CGame game;
+        ASSERT_TRUE(Loads(game, file.path));
+        RenameTeam(game, desc.header.ids[4], renamed);
+        ASSERT_TRUE(Saves(game));
+
+        desc.header.fullNames()[4] = renamed;
+        desc.rest[1].bytes = renamed;
+        desc.rest[5].bytes = renamed;
+        EXPECT_TRUE(SameBytes(file.BytesNow(), tg::Build(desc).bytes));
     }
-    GameOnDisk file(desc);
-    CGame game;
-    ASSERT_TRUE(Loads(game, file.path));
-    RenameTeam(game, 1, "Valdoria");
-    ASSERT_TRUE(Saves(game));
-    EXPECT_EQ(file.BytesNow().size(), file.built.bytes.size() - 6 * 12);
-    desc.header.fullNames()[0] = "Valdoria";
-    for (auto& item : desc.rest) {
-        if (item.isString)
-            item.bytes = "Valdoria";
-    }
-    ExpectSameBytes(file.BytesNow(), tg::Build(desc).bytes);
 }
 
-TEST(Writer, SwappingTwoTeamNamesSwapsEveryCopyOfBoth)
+TEST(Writer, SwappingTwoTeamNamesSwapsEveryCopyOfBothInOnePass)
 {
-    auto desc = SmallGame();
-    desc.rest.clear();
-    const std::string a = desc.header.fullNames()[1];
-    const std::string b = desc.header.fullNames()[2];
+    tg::RealisticOptions options;
+    options.restTeamNameStrings = 3000;
+    auto desc = tg::MakeRealisticGame(77, 1000, options);
+    const std::string a = desc.header.fullNames()[0];
+    const std::string b = desc.header.fullNames()[1];
     for (const auto& name : {a, b, b, a, a + " A", b})
         desc.AddRestString(name);
     GameOnDisk file(desc);
     CGame game;
     ASSERT_TRUE(Loads(game, file.path));
-    RenameTeam(game, 2, b);
-    RenameTeam(game, 3, a);
+    RenameTeam(game, desc.header.ids[0], b);
+    RenameTeam(game, desc.header.ids[1], a);
     ASSERT_TRUE(Saves(game));
 
-    desc.header.fullNames()[1] = b;
-    desc.header.fullNames()[2] = a;
-    for (auto& item : desc.rest)
-        item.bytes = item.bytes == a ? b : item.bytes == b ? a : item.bytes;
-    ExpectSameBytes(file.BytesNow(), tg::Build(desc).bytes);
-}
-
-TEST(Writer, HeaderNamesWithIdsOutOfOrderAreWrittenToTheirOwnPositions)
-{
-    auto desc = SmallGame();
-    desc.header = {};
-    desc.header.AddTeam(3, "Third Side", "Third", "THI");
-    desc.header.AddTeam(1, "First Side", "First", "FIR");
-    desc.header.AddTeam(2, "Second Side", "Second", "SEC");
-    desc.rest.clear();
-    desc.AddRestString("Third Side");
-    GameOnDisk file(desc);
-    CGame game;
-    ASSERT_TRUE(Loads(game, file.path));
-    ASSERT_TRUE(Saves(game));
-    ExpectSameBytes(file.BytesNow(), file.built.bytes);
-
-    RenameTeam(game, 3, "Third Eleven");
-    game.m_teamAbbrevs[1] = "1ST";
-    ASSERT_TRUE(Saves(game));
-    desc.header.fullNames()[0] = "Third Eleven";
-    desc.header.names[2][1] = "1ST";
-    desc.rest[0].bytes = "Third Eleven";
-    ExpectSameBytes(file.BytesNow(), tg::Build(desc).bytes);
-}
-
-TEST(Writer, RenamingATeamWithAnIdAbove39ReplacesItsOldNameInTheRest)
-{
-    auto desc = SmallGame();
-    for (std::uint16_t id = 19; id <= 45; ++id)
-        desc.header.AddTeam(id, "Invitation XI " + std::to_string(id), "Inv " + std::to_string(id), "I" + std::to_string(id));
-    desc.rest.clear();
-    desc.AddRestString("Invitation XI 42");
-    desc.AddRestString("Invitation XI 4");
-    desc.AddRestString("Invitation XI 42");
-    GameOnDisk file(desc);
-    CGame game;
-    ASSERT_TRUE(Loads(game, file.path));
-    RenameTeam(game, 42, "Wanderers");
-    ASSERT_TRUE(Saves(game));
-    desc.header.fullNames()[41] = "Wanderers";
-    desc.rest[0].bytes = "Wanderers";
-    desc.rest[2].bytes = "Wanderers";
-    ExpectSameBytes(file.BytesNow(), tg::Build(desc).bytes);
-}
-
-TEST(Writer, SaveAsLeavesTheSourceAloneAndMakesTheNewPathCurrent)
-{
-    const auto desc = SmallGame();
-    GameOnDisk file(desc);
-    CGame game;
-    ASSERT_TRUE(Loads(game, file.path));
-    const auto id = desc.players[3].id;
-    game.Player(id)->m_strGivenNames = "Quentin";
-    game.MarkPlayerModified(id);
-    const auto copy = file.dir / "COPY.CAP";
-    ASSERT_TRUE(Saves(game, copy));
-    EXPECT_EQ(game.m_strGameFile, copy.string());
-    ExpectSameBytes(file.BytesNow(), file.built.bytes);
-    const auto afterSaveAs = tg::ReadFileBytes(copy);
-    EXPECT_NE(afterSaveAs, file.built.bytes);
-
-    // A later plain save goes to the new file too.
-    game.Player(id)->m_strGivenNames = "Quentin Max";
-    game.MarkPlayerModified(id);
-    ASSERT_TRUE(Saves(game));
-    ExpectSameBytes(file.BytesNow(), file.built.bytes);
-    EXPECT_EQ(tg::ReadFileBytes(copy).size(), afterSaveAs.size() + 4);
-}
-
-TEST(Writer, PlayerStringsOf128To255CharactersRoundTripWithUnsignedLengths)
-{
-    auto desc = SmallGame();
-    desc.players[0].givenNames = std::string(128, 'g');
-    desc.players[1].familyName = std::string(255, '\xFC');
-    GameOnDisk file(desc);
-    CGame game;
-    ASSERT_TRUE(Loads(game, file.path));
-    ASSERT_TRUE(Saves(game));
-    ExpectSameBytes(file.BytesNow(), file.built.bytes);
-
-    game.Player(desc.players[2].id)->m_strFamilyName = std::string(200, 'F');
-    game.MarkPlayerModified(desc.players[2].id);
-    ASSERT_TRUE(Saves(game));
-    desc.players[2].familyName = std::string(200, 'F');
-    ExpectSameBytes(file.BytesNow(), tg::Build(desc).bytes);
-}
-
-TEST(Writer, AShortFirstXIIsWrittenBackWithItsOwnCount)
-{
-    auto desc = SmallGame();
-    auto* team = desc.TeamRecords()[0];
-    team->firstXI = {team->squad[1]};
-    GameOnDisk file(desc);
-    CGame game;
-    ASSERT_TRUE(Loads(game, file.path));
-    ASSERT_TRUE(Saves(game));
-    ExpectSameBytes(file.BytesNow(), file.built.bytes);
-}
-
-TEST(Writer, AManyTimesCopiedNameIsReplacedEverywhereInOnePass)
-{
-    tg::RealisticOptions options;
-    options.restTeamNameStrings = 3000;
-    auto desc = tg::MakeRealisticGame(77, 1000, options);
-    GameOnDisk file(desc);
-    CGame game;
-    ASSERT_TRUE(Loads(game, file.path));
-    const std::string a = desc.header.fullNames()[0];
-    const std::string b = desc.header.fullNames()[1];
-    RenameTeam(game, 1, b);
-    RenameTeam(game, 2, a);
-    ASSERT_TRUE(Saves(game));
     desc.header.fullNames()[0] = b;
     desc.header.fullNames()[1] = a;
     for (auto& item : desc.rest) {
         if (item.isString)
             item.bytes = item.bytes == a ? b : item.bytes == b ? a : item.bytes;
     }
-    ExpectSameBytes(file.BytesNow(), tg::Build(desc).bytes);
+    EXPECT_TRUE(SameBytes(file.BytesNow(), tg::Build(desc).bytes));
+}
+
+TEST(Writer, HeaderNamesBelongToTheirIdsInAnyOrderAndAbove39)
+{
+    auto desc = SmallGame();
+    desc.header = {};
+    desc.header.AddTeam(3, "Third Side", "Third", "THI");
+    desc.header.AddTeam(1, "First Side", "First", "FIR");
+    desc.header.AddTeam(2, "Second Side", "Second", "SEC");
+    for (std::uint16_t id = 19; id <= 45; ++id)
+        desc.header.AddTeam(id, "Invitation XI " + std::to_string(id), "Inv " + std::to_string(id), "I" + std::to_string(id));
+    desc.rest.clear();
+    for (const auto& name : {"Third Side", "Invitation XI 42", "Invitation XI 4", "Invitation XI 42"})
+        desc.AddRestString(name);
+    GameOnDisk file(desc);
+    CGame game;
+    ASSERT_TRUE(Loads(game, file.path));
+    EXPECT_EQ(game.TeamName(1), "First Side");
+    EXPECT_EQ(game.TeamName(2), "Second Side");
+    EXPECT_EQ(game.TeamName(42), "Invitation XI 42");
+    EXPECT_EQ(game.m_teamAbbrevs.at(3), "THI");
+    EXPECT_EQ(game.Team(3)->m_strName, "Third Side");
+    EXPECT_EQ(game.Team(1)->m_strShortName, "First");
+    ASSERT_TRUE(Saves(game));
+    EXPECT_TRUE(SameBytes(file.BytesNow(), file.built.bytes));
+
+    RenameTeam(game, 3, "Third Eleven");
+    RenameTeam(game, 42, "Wanderers");
+    game.m_teamAbbrevs[1] = "1ST";
+    ASSERT_TRUE(Saves(game));
+    desc.header.fullNames()[0] = "Third Eleven";
+    desc.header.fullNames()[3 + 42 - 19] = "Wanderers";
+    desc.header.names[2][1] = "1ST";
+    desc.rest[0].bytes = "Third Eleven";
+    desc.rest[1].bytes = desc.rest[3].bytes = "Wanderers";
+    EXPECT_TRUE(SameBytes(file.BytesNow(), tg::Build(desc).bytes));
+}
+
+TEST(Writer, SaveAsLeavesTheSourceAloneAndMakesTheNewPathCurrent)
+{
+    auto desc = SmallGame();
+    GameOnDisk file(desc);
+    CGame game;
+    ASSERT_TRUE(Loads(game, file.path));
+    const auto id = desc.players[3].id;
+    const auto copy = file.dir / "COPY.CAP";
+    for (const std::string& name : {std::string("Quentin"), std::string("Quentin Max")}) {
+        // The second, plain save goes to the new file too.
+        game.Player(id)->m_strGivenNames = desc.players[3].givenNames = name;
+        game.MarkPlayerModified(id);
+        ASSERT_TRUE(Saves(game, name == "Quentin" ? copy : std::filesystem::path()));
+        EXPECT_EQ(game.m_strGameFile, copy.string());
+        EXPECT_TRUE(SameBytes(file.BytesNow(), file.built.bytes));
+        EXPECT_TRUE(SameBytes(tg::ReadFileBytes(copy), tg::Build(desc).bytes));
+    }
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <stdexcept>
 #include <system_error>
 
 namespace {
@@ -33,11 +32,8 @@ void Pipe(int fds[2])
             ::_exit(127);
     }
     if (options.runAsUser) {
-        if (::setgroups(0, nullptr) != 0)
-            ::_exit(127);
-        if (options.runAsGroup && ::setgid(*options.runAsGroup) != 0)
-            ::_exit(127);
-        if (::setuid(*options.runAsUser) != 0)
+        if (::setgroups(0, nullptr) != 0 || (options.runAsGroup && ::setgid(*options.runAsGroup) != 0)
+            || ::setuid(*options.runAsUser) != 0)
             ::_exit(127);
     }
     ::execv(argv[0], argv);
@@ -55,21 +51,13 @@ ChildProcess::ChildProcess(const ChildOptions& options)
 
     int in[2], out[2], err[2];
     Pipe(in);
-    if (options.captureOutput) {
-        Pipe(out);
-        Pipe(err);
-    } else {
-        out[0] = err[0] = -1;
-        out[1] = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-        err[1] = ::dup(out[1]);
-    }
-
+    Pipe(out);
+    Pipe(err);
     m_pid = ::fork();
     if (m_pid < 0)
         throw std::system_error(errno, std::generic_category(), "fork");
     if (m_pid == 0)
         ExecChild(options, argv.data(), in[0], out[1], err[1]);
-
     ::close(in[0]);
     ::close(out[1]);
     ::close(err[1]);
@@ -89,29 +77,15 @@ ChildProcess::~ChildProcess()
             ::close(fd);
 }
 
-void ChildProcess::DrainOutput()
+void ChildProcess::ReadSome(int& fd, std::string& sink)
 {
-    while (m_stdout >= 0 || m_stderr >= 0) {
-        pollfd fds[2] = {{m_stdout, POLLIN, 0}, {m_stderr, POLLIN, 0}};
-        if (::poll(fds, 2, -1) < 0) {
-            if (errno == EINTR)
-                continue;
-            return;
-        }
-        int* streams[2] = {&m_stdout, &m_stderr};
-        std::string* sinks[2] = {&m_result.out, &m_result.err};
-        for (int i = 0; i < 2; ++i) {
-            if (*streams[i] < 0 || fds[i].revents == 0)
-                continue;
-            char buffer[4096];
-            const ssize_t got = ::read(*streams[i], buffer, sizeof buffer);
-            if (got > 0) {
-                sinks[i]->append(buffer, static_cast<std::size_t>(got));
-            } else if (got == 0 || errno != EINTR) {
-                ::close(*streams[i]);
-                *streams[i] = -1;
-            }
-        }
+    char buffer[4096];
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got > 0) {
+        sink.append(buffer, static_cast<std::size_t>(got));
+    } else if (got == 0 || errno != EINTR) {
+        ::close(fd);
+        fd = -1;
     }
 }
 
@@ -126,17 +100,7 @@ std::string ChildProcess::ReadLine()
         }
         if (m_stdout < 0)
             return {};
-        pollfd fd{m_stdout, POLLIN, 0};
-        if (::poll(&fd, 1, -1) < 0 && errno != EINTR)
-            return {};
-        char buffer[4096];
-        const ssize_t got = ::read(m_stdout, buffer, sizeof buffer);
-        if (got > 0) {
-            m_result.out.append(buffer, static_cast<std::size_t>(got));
-        } else if (got == 0 || errno != EINTR) {
-            ::close(m_stdout);
-            m_stdout = -1;
-        }
+        ReadSome(m_stdout, m_result.out); // blocks until the child writes or closes
     }
 }
 
@@ -155,9 +119,7 @@ void ChildProcess::Kill(int signal)
 
 bool ChildProcess::HasEnded()
 {
-    if (m_reaped)
-        return true;
-    if (::waitpid(m_pid, &m_waitStatus, WNOHANG) == m_pid)
+    if (!m_reaped && ::waitpid(m_pid, &m_waitStatus, WNOHANG) == m_pid)
         m_reaped = true;
     return m_reaped;
 }
@@ -168,7 +130,16 @@ ChildResult ChildProcess::Wait()
         ::close(m_stdin);
         m_stdin = -1;
     }
-    DrainOutput();
+    // Both streams at once, so a child blocked on a full pipe cannot hang the test.
+    while (m_stdout >= 0 || m_stderr >= 0) {
+        pollfd fds[2] = {{m_stdout, POLLIN, 0}, {m_stderr, POLLIN, 0}};
+        if (::poll(fds, 2, -1) < 0 && errno != EINTR)
+            break;
+        if (fds[0].revents)
+            ReadSome(m_stdout, m_result.out);
+        if (fds[1].revents)
+            ReadSome(m_stderr, m_result.err);
+    }
     while (!m_reaped) {
         if (::waitpid(m_pid, &m_waitStatus, 0) == m_pid)
             m_reaped = true;

@@ -9,15 +9,14 @@
 
 // Runs a program in a child process (fork + exec) under the conditions a
 // fault test needs: a file-size limit with SIGXFSZ ignored (so writes fail
-// with an error instead of killing it), another user, and a pipe on its
-// standard input. Standard output and error are collected.
+// with an error instead of killing it) or another user. Its standard input
+// is a pipe; its output and error are collected.
 struct ChildOptions
 {
     std::vector<std::string> argv; // argv[0] is the program's path
     std::optional<std::uint64_t> fileSizeLimit = {};
     std::optional<uid_t> runAsUser = {};
     std::optional<gid_t> runAsGroup = {};
-    bool captureOutput = true; // false: both streams go to /dev/null
 };
 
 struct ChildResult
@@ -37,19 +36,16 @@ public:
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
-    pid_t Pid() const { return m_pid; }
-    // Reads the child's standard output up to the next newline (collected
-    // into the result as well). Empty when the child closed it first.
+    // The child's standard output up to the next newline; empty when it closed it first.
     std::string ReadLine();
     void WriteLine(const std::string& line);
     void Kill(int signal);
-    // True when the child has already ended (it is then reaped).
-    bool HasEnded();
+    bool HasEnded(); // reaps a child that has ended
     ChildResult Wait();
 
 private:
-    // Reads both output streams until the child closes them.
-    void DrainOutput();
+    // One read from the stream into the sink; closes the stream at its end.
+    void ReadSome(int& fd, std::string& sink);
 
     pid_t m_pid = -1;
     int m_stdin = -1;
@@ -61,5 +57,5 @@ private:
     std::size_t m_lineStart = 0;
 };
 
-// The result's exit status as text for failure messages.
+// The result's exit status and output, for failure messages.
 std::string Describe(const ChildResult& result);

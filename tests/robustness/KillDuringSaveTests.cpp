@@ -1,12 +1,11 @@
 // The process killed outright at any moment of a save: afterwards the game
 // file is the old file or the new one, byte for byte, never a mixture or a
-// truncated file. Killed saves may leave their temporary file behind (a
-// killed process cannot clean up); the tests count them to show that the
-// kills did land while the file was being written.
+// truncated file. A killed save may leave its temporary file (a killed
+// process cannot clean up); counting them shows the kills landed mid-write.
 #include "SaveFaultHelpers.h"
 
-#include <csignal>
 #include <chrono>
+#include <csignal>
 #include <random>
 #include <thread>
 
@@ -17,34 +16,16 @@ namespace {
 
 constexpr int kKillsWanted = 200;
 
-// A file of several MiB: a save of it takes long enough that kills land in
-// every phase (reading, writing the blocks, flushing, renaming).
-tg::GameDescription LargeGame()
-{
-    return GameOfPlayers(5000, 23);
-}
-
-struct Outcomes
-{
-    int killed = 0;        // runs the kill interrupted
-    int finished = 0;      // runs that ended before the kill came
-    int leftOld = 0;
-    int leftNew = 0;
-    int leftTemporary = 0; // killed while the temporary file existed
-};
-
 TEST(KillDuringSaveTest, theFileIsAlwaysTheOldOrTheNewOneWhenASaveIsKilled)
 {
-    SaveScene scene(LargeGame());
+    // Several MiB: a save takes long enough for kills to land in every phase.
+    SaveScene scene(GameOfPlayers(5000, 23));
     const auto oldBytes = scene.before;
 
     // One undisturbed save gives the new bytes and the time a save takes.
     const auto start = Clock::now();
-    {
-        ChildProcess child({.argv = SaveArgs(scene.path)});
-        const auto result = child.Wait();
-        ASSERT_TRUE(result.exited && result.exitStatus == 0) << Describe(result);
-    }
+    const auto first = ChildProcess({.argv = SaveArgs(scene.path)}).Wait();
+    ASSERT_TRUE(first.exited && first.exitStatus == 0) << Describe(first);
     const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
     const auto newBytes = FileBytes(scene.path);
     ASSERT_NE(newBytes, oldBytes);
@@ -52,51 +33,40 @@ TEST(KillDuringSaveTest, theFileIsAlwaysTheOldOrTheNewOneWhenASaveIsKilled)
     const auto seed = std::random_device{}();
     RecordProperty("seed", std::to_string(seed));
     std::mt19937 rng(seed);
-    // Uniform over the whole run and a little beyond it.
-    std::uniform_int_distribution<long> delay(0, saveTime.count() * 11 / 10);
+    std::uniform_int_distribution<long> delay(0, saveTime.count() * 11 / 10); // the whole run and a little beyond
 
-    Outcomes outcomes;
-    for (int run = 0; outcomes.killed < kKillsWanted && run < 4 * kKillsWanted; ++run) {
+    int killed = 0, finished = 0, leftOld = 0, leftNew = 0, leftTemporary = 0;
+    for (int run = 0; killed < kKillsWanted && run < 4 * kKillsWanted; ++run) {
         tg::WriteFileBytes(scene.path, oldBytes);
         const auto wait = std::chrono::microseconds(delay(rng));
-        ChildProcess child({.argv = SaveArgs(scene.path), .captureOutput = false});
+        ChildProcess child({.argv = SaveArgs(scene.path)});
         std::this_thread::sleep_for(wait);
         const bool endedFirst = child.HasEnded();
         child.Kill(SIGKILL);
         const auto result = child.Wait();
         if (endedFirst || result.exited) {
-            ++outcomes.finished;
+            ++finished;
             ASSERT_TRUE(result.exited && result.exitStatus == 0) << "run " << run << ": " << Describe(result);
         } else {
-            ++outcomes.killed;
+            ++killed;
         }
 
         const auto now = FileBytes(scene.path);
-        if (now == oldBytes)
-            ++outcomes.leftOld;
-        else if (now == newBytes)
-            ++outcomes.leftNew;
-        else
-            FAIL() << "run " << run << " (seed " << seed << ", kill after " << wait.count()
-                   << " us): the file is neither the old nor the new one (" << now.size() << " bytes)";
-
+        leftOld += now == oldBytes;
+        leftNew += now == newBytes;
+        ASSERT_TRUE(now == oldBytes || now == newBytes) << "run " << run << " (seed " << seed << ", kill after "
+            << wait.count() << " us): the file is neither the old nor the new one (" << now.size() << " bytes)";
         const auto temporaries = TemporaryFiles(scene.folder);
-        if (!temporaries.empty())
-            ++outcomes.leftTemporary;
+        leftTemporary += !temporaries.empty();
         for (const auto& file : temporaries)
             fs::remove(file);
     }
 
-    RecordProperty("killed", outcomes.killed);
-    RecordProperty("leftNew", outcomes.leftNew);
-    RecordProperty("leftTemporary", outcomes.leftTemporary);
-    EXPECT_GE(outcomes.killed, kKillsWanted) << "too many saves finished before the kill came";
-    // A good share of the kills must have hit the writing itself.
-    EXPECT_GE(outcomes.leftTemporary, kKillsWanted / 10)
-        << outcomes.leftTemporary << " of " << outcomes.killed << " kills came while the temporary file existed";
-    std::cout << "save takes " << saveTime.count() << " us; " << outcomes.killed << " kills, " << outcomes.finished
-              << " finished first; file left old " << outcomes.leftOld << ", new " << outcomes.leftNew
-              << "; killed while writing " << outcomes.leftTemporary << "\n";
+    EXPECT_GE(killed, kKillsWanted) << "too many saves finished before the kill came";
+    EXPECT_GE(leftTemporary, kKillsWanted / 10) << "only " << leftTemporary << " kills came while the temporary file existed";
+    std::cout << "save takes " << saveTime.count() << " us; " << killed << " kills, " << finished
+              << " finished first; file left old " << leftOld << ", new " << leftNew << "; killed while writing "
+              << leftTemporary << "\n";
 }
 
 } // namespace

@@ -11,40 +11,25 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The limit as a share of the old file: at the very start, in the middle of
+// the 1 MiB blocks, and just short of the end (renamed teams make the new file longer).
 class FileSizeLimitTest : public ::testing::TestWithParam<double>
 {
-protected:
-    // The limit as a share of the old file: at the very start, in the
-    // middle of the 1 MiB blocks, and just short of the end (the renamed
-    // teams make the new file longer than the old one).
-    std::uint64_t LimitFor(const SaveScene& scene) const
-    {
-        return std::max<std::uint64_t>(1, static_cast<std::uint64_t>(GetParam() * static_cast<double>(scene.before.size())));
-    }
 };
 
-TEST_P(FileSizeLimitTest, saveOverTheFileLeavesItUntouchedAndReportsTheLimit)
+TEST_P(FileSizeLimitTest, saveOverTheFileOrAsANewOneChangesNothingAndReportsTheLimit)
 {
     SaveScene scene(GameOfPlayers(2000));
-    ChildProcess child({.argv = SaveArgs(scene.path), .fileSizeLimit = LimitFor(scene)});
-    const auto result = child.Wait();
-
-    EXPECT_TRUE(FailedWith(result, scene.path.string(), "File too large"));
-    EXPECT_TRUE(HoldsBytes(scene.path, scene.before));
-    EXPECT_TRUE(NoTemporaryFiles(scene.folder));
-}
-
-TEST_P(FileSizeLimitTest, saveAsANewFileCreatesNothing)
-{
-    SaveScene scene(GameOfPlayers(2000));
-    const auto target = scene.folder / "COPY.CAP";
-    ChildProcess child({.argv = SaveArgs(scene.path, target), .fileSizeLimit = LimitFor(scene)});
-    const auto result = child.Wait();
-
-    EXPECT_TRUE(FailedWith(result, target.string(), "File too large"));
-    EXPECT_FALSE(fs::exists(target));
-    EXPECT_TRUE(HoldsBytes(scene.path, scene.before));
-    EXPECT_TRUE(NoTemporaryFiles(scene.folder));
+    const auto limit = std::max<std::uint64_t>(1, static_cast<std::uint64_t>(GetParam() * static_cast<double>(scene.before.size())));
+    const auto copy = scene.folder / "COPY.CAP";
+    for (const auto& target : {fs::path(), copy}) {
+        SCOPED_TRACE(target.empty() ? "save" : "save as");
+        ChildProcess child({.argv = SaveArgs(scene.path, target), .fileSizeLimit = limit});
+        EXPECT_TRUE(FailedWith(child.Wait(), (target.empty() ? scene.path : target).string(), "File too large"));
+        EXPECT_TRUE(HoldsBytes(scene.path, scene.before));
+        EXPECT_FALSE(fs::exists(copy));
+        EXPECT_TRUE(NoTemporaryFiles(scene.folder));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(LimitShares, FileSizeLimitTest, ::testing::Values(0.0, 0.001, 0.5, 0.999),
@@ -77,8 +62,7 @@ private:
 TEST(FullFilesystemTest, saveOnAFullFilesystemLeavesTheFileUntouchedAndSaysNoSpace)
 {
     tg::TempDir dir;
-    const auto game = GameOfPlayers(2000);
-    const auto bytes = tg::Build(game).bytes;
+    const auto bytes = tg::Build(GameOfPlayers(2000)).bytes;
     // Room for the old file and a quarter of the new one.
     SmallFilesystem filesystem(dir.Path(), bytes.size() + bytes.size() / 4);
     if (!filesystem.Mounted())
@@ -88,9 +72,7 @@ TEST(FullFilesystemTest, saveOnAFullFilesystemLeavesTheFileUntouchedAndSaysNoSpa
     tg::WriteFileBytes(path, bytes);
 
     ChildProcess child({.argv = SaveArgs(path)});
-    const auto result = child.Wait();
-
-    EXPECT_TRUE(FailedWith(result, path.string(), "No space left on device"));
+    EXPECT_TRUE(FailedWith(child.Wait(), path.string(), "No space left on device"));
     EXPECT_TRUE(HoldsBytes(path, bytes));
     EXPECT_TRUE(NoTemporaryFiles(dir.Path()));
 }

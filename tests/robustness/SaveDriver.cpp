@@ -1,19 +1,12 @@
-// orbek_save_driver: one real load and save through the game data core, in a
-// process of its own, so the fault tests can limit, starve or kill it.
-//
-//   orbek_save_driver [--wait] [--rename-teams SUFFIX] SOURCE [TARGET]
-//
-// Loads SOURCE; with --rename-teams appends SUFFIX to every team's full
-// name (so the saved file differs from the loaded one all through); with
-// --wait prints "loaded" and waits for a line on standard input before
-// saving, which lets a test change the file on disk in between; then saves
-// to TARGET, or over SOURCE when no TARGET is given.
-// Exit status: 0 saved, 1 the load or the save failed (the reason is on
-// standard error), 2 wrong usage.
+// orbek_save_driver [--wait] [--rename-teams SUFFIX] SOURCE [TARGET]: one real
+// load and save through the core in a process of its own, for the fault tests
+// to limit, starve or kill. --rename-teams appends SUFFIX to every team's full
+// name (the saved file differs all through); --wait prints "loaded" and waits
+// for a line on standard input before saving. Saves to TARGET, else over
+// SOURCE. Exit status: 0 saved, 1 failed (reason on standard error), 2 usage.
 #include "CGame.h"
 #include "TeamEdit.h"
 
-#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -24,12 +17,6 @@ int Fail(const std::string& message)
 {
     std::cerr << "orbek_save_driver: " << message << "\n";
     return 1;
-}
-
-int Usage()
-{
-    std::cerr << "usage: orbek_save_driver [--wait] [--rename-teams SUFFIX] SOURCE [TARGET]\n";
-    return 2;
 }
 
 void RenameAllTeams(CGame& game, const std::string& suffix)
@@ -50,6 +37,7 @@ void RenameAllTeams(CGame& game, const std::string& suffix)
 int main(int argc, char** argv)
 {
     bool wait = false;
+    bool unknownOption = false;
     std::string suffix;
     std::vector<std::string> paths;
     for (int i = 1; i < argc; ++i) {
@@ -59,12 +47,14 @@ int main(int argc, char** argv)
         else if (arg == "--rename-teams" && i + 1 < argc)
             suffix = argv[++i];
         else if (!arg.empty() && arg[0] == '-')
-            return Usage();
+            unknownOption = true;
         else
             paths.push_back(arg);
     }
-    if (paths.empty() || paths.size() > 2)
-        return Usage();
+    if (unknownOption || paths.empty() || paths.size() > 2) {
+        std::cerr << "usage: orbek_save_driver [--wait] [--rename-teams SUFFIX] SOURCE [TARGET]\n";
+        return 2;
+    }
 
     CGame game;
     if (auto status = game.LoadGameFile(paths[0]); !status)

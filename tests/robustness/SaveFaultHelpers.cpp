@@ -1,19 +1,13 @@
 #include "SaveFaultHelpers.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <stdexcept>
+#include <fstream>
 
 namespace fs = std::filesystem;
 
-std::string SaveDriverPath()
-{
-    return ORBEK_SAVE_DRIVER;
-}
-
 std::vector<std::string> SaveArgs(const fs::path& source, const fs::path& target)
 {
-    std::vector<std::string> args{SaveDriverPath(), "--rename-teams", " United", source.string()};
+    std::vector<std::string> args{ORBEK_SAVE_DRIVER, "--rename-teams", " United", source.string()};
     if (!target.empty())
         args.push_back(target.string());
     return args;
@@ -37,22 +31,18 @@ SaveScene::SaveScene(const tg::GameDescription& game, const std::string& fileNam
 {
     if (!result.exited || result.exitStatus != 1)
         return ::testing::AssertionFailure() << "expected exit status 1, got " << Describe(result);
-    if (result.err.find(file) == std::string::npos)
-        return ::testing::AssertionFailure() << "the message does not name " << file << ": " << result.err;
-    if (result.err.find(reason) == std::string::npos)
-        return ::testing::AssertionFailure() << "the message does not say \"" << reason << "\": " << result.err;
+    if (result.err.find(file) == std::string::npos || result.err.find(reason) == std::string::npos)
+        return ::testing::AssertionFailure() << "the message should name " << file << " and say \"" << reason
+                                             << "\": " << result.err;
     return ::testing::AssertionSuccess();
 }
 
 std::vector<std::uint8_t> FileBytes(const fs::path& path)
 {
     std::vector<std::uint8_t> bytes(fs::file_size(path));
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        throw std::runtime_error("cannot read " + path.string());
-    const std::size_t got = bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-    bytes.resize(got);
+    std::ifstream in(path, std::ios::binary);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
     return bytes;
 }
 

@@ -3,94 +3,53 @@
 // save must notice and refuse, leaving whatever is on disk now untouched.
 #include "SaveFaultHelpers.h"
 
-#include <functional>
-
 namespace fs = std::filesystem;
 
 namespace {
 
-// Runs the driver up to the point where it has loaded the file, lets the
-// test change the disk, then lets it save.
-ChildResult SaveAfter(std::vector<std::string> args, const std::function<void()>& changeDisk)
+TEST(SourceChangedTest, saveOrSaveAsAfterTheFileWasRemovedOrReplacedIsRefusedAndWritesNothing)
 {
-    args.insert(args.begin() + 1, "--wait");
-    ChildProcess child({.argv = std::move(args)});
-    const std::string line = child.ReadLine();
-    if (line == "loaded")
-        changeDisk();
-    else
-        ADD_FAILURE() << "the driver did not load the file: \"" << line << "\"";
-    child.WriteLine("save");
-    return child.Wait();
-}
+    struct Case
+    {
+        const char* change;
+        int players; // 0: the file is removed
+        bool saveAs;
+        const char* reason;
+    };
+    // Fewer players is plainly another game; the same ids in the same order
+    // (every save game of one database has them) must not be mixed either.
+    const Case cases[] = {
+        {"removed", 0, false, "No such file or directory"},
+        {"removed", 0, true, "No such file or directory"},
+        {"another game", 1400, false, "changed on disk since it was loaded"},
+        {"another game", 1400, true, "changed on disk since it was loaded"},
+        {"another game with the same ids", 1500, false, "changed on disk since it was loaded"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.change) + (c.saveAs ? ", save as" : ", save"));
+        SaveScene scene(GameOfPlayers(1500));
+        const auto copy = scene.folder / "COPY.CAP";
+        auto args = SaveArgs(scene.path, c.saveAs ? copy : fs::path());
+        args.insert(args.begin() + 1, "--wait"); // the driver waits for a line between load and save
+        ChildProcess child({.argv = args});
+        ASSERT_EQ(child.ReadLine(), "loaded");
+        std::vector<std::uint8_t> now;
+        if (c.players == 0)
+            fs::remove(scene.path);
+        else
+            now = tg::WriteGame(GameOfPlayers(c.players, 99), scene.path).bytes;
+        child.WriteLine("save");
 
-TEST(SourceChangedTest, saveOverARemovedFileFailsAndCreatesNothing)
-{
-    SaveScene scene(GameOfPlayers(1500));
-    const auto result = SaveAfter(SaveArgs(scene.path), [&] { fs::remove(scene.path); });
-
-    EXPECT_TRUE(FailedWith(result, scene.path.string(), "No such file or directory"));
-    EXPECT_FALSE(fs::exists(scene.path));
-    EXPECT_TRUE(NoTemporaryFiles(scene.folder));
-}
-
-TEST(SourceChangedTest, saveAsFromARemovedFileFailsAndCreatesNothing)
-{
-    SaveScene scene(GameOfPlayers(1500));
-    const auto target = scene.folder / "COPY.CAP";
-    const auto result = SaveAfter(SaveArgs(scene.path, target), [&] { fs::remove(scene.path); });
-
-    EXPECT_TRUE(FailedWith(result, scene.path.string(), "No such file or directory"));
-    EXPECT_FALSE(fs::exists(target));
-    EXPECT_TRUE(NoTemporaryFiles(scene.folder));
-}
-
-// Another game: fewer players, so the file on disk is plainly not the one
-// that was loaded.
-tg::GameDescription AnotherGame()
-{
-    return GameOfPlayers(1400, 99);
-}
-
-TEST(SourceChangedTest, saveOverAFileReplacedByAnotherGameIsRefusedAndKeepsTheOtherGame)
-{
-    SaveScene scene(GameOfPlayers(1500));
-    std::vector<std::uint8_t> replacement;
-    const auto result = SaveAfter(SaveArgs(scene.path), [&] { replacement = tg::WriteGame(AnotherGame(), scene.path).bytes; });
-
-    EXPECT_TRUE(FailedWith(result, scene.path.string(), "changed on disk since it was loaded"));
-    EXPECT_TRUE(HoldsBytes(scene.path, replacement));
-    EXPECT_TRUE(NoTemporaryFiles(scene.folder));
-}
-
-TEST(SourceChangedTest, saveAsFromAFileReplacedByAnotherGameIsRefusedAndCreatesNothing)
-{
-    SaveScene scene(GameOfPlayers(1500));
-    const auto target = scene.folder / "COPY.CAP";
-    std::vector<std::uint8_t> replacement;
-    const auto result
-        = SaveAfter(SaveArgs(scene.path, target), [&] { replacement = tg::WriteGame(AnotherGame(), scene.path).bytes; });
-
-    // The message names the file that changed, the one the game was loaded from.
-    EXPECT_TRUE(FailedWith(result, scene.path.string(), "changed on disk since it was loaded"));
-    EXPECT_FALSE(fs::exists(target));
-    EXPECT_TRUE(HoldsBytes(scene.path, replacement));
-    EXPECT_TRUE(NoTemporaryFiles(scene.folder));
-}
-
-// Another game whose players and teams carry the same ids in the same order
-// (every save game of one database does): writing the model's players and
-// teams into it would mix two games.
-TEST(SourceChangedTest, saveOverAnotherGameWithTheSameIdsIsRefused)
-{
-    SaveScene scene(GameOfPlayers(1500));
-    std::vector<std::uint8_t> replacement;
-    const auto result
-        = SaveAfter(SaveArgs(scene.path), [&] { replacement = tg::WriteGame(GameOfPlayers(1500, 99), scene.path).bytes; });
-
-    EXPECT_TRUE(FailedWith(result, scene.path.string(), "changed on disk since it was loaded"));
-    EXPECT_TRUE(HoldsBytes(scene.path, replacement));
-    EXPECT_TRUE(NoTemporaryFiles(scene.folder));
+        // The message names the file that changed, the one the game was loaded from.
+        EXPECT_TRUE(FailedWith(child.Wait(), scene.path.string(), c.reason));
+        if (c.players == 0) {
+            EXPECT_FALSE(fs::exists(scene.path));
+        } else {
+            EXPECT_TRUE(HoldsBytes(scene.path, now));
+        }
+        EXPECT_FALSE(fs::exists(copy));
+        EXPECT_TRUE(NoTemporaryFiles(scene.folder));
+    }
 }
 
 } // namespace
