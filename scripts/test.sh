@@ -13,9 +13,9 @@ jobs=$(nproc 2>/dev/null || echo 2)
 export QT_QPA_PLATFORM=offscreen
 
 echo "== Build and test (all targets)"
-cmake -S . -B build -G Ninja -DORBEK_WERROR=ON -DORBEK_BUILD_TESTS=ON
-cmake --build build -j "$jobs"
-ctest --test-dir build --output-on-failure -j "$jobs"
+cmake -S . -B build-test -G Ninja -DORBEK_WERROR=ON -DORBEK_BUILD_TESTS=ON
+cmake --build build-test -j "$jobs"
+ctest --test-dir build-test --output-on-failure -j "$jobs" --timeout 600
 
 echo "== Core and CLI tests under AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORBEK_BUILD_GUI=OFF -DORBEK_SANITIZE=ON -DORBEK_WERROR=ON
