@@ -188,37 +188,32 @@ void ParseTeamEntries(std::span<const std::uint8_t> data, std::size_t start, Gam
     }
 }
 
-std::string Quoted(std::size_t value)
-{
-    return std::to_string(value);
-}
-
 // The limits of the model and the rules that keep ids unique.
 GameStatus CheckLimits(const GameFileLayout& layout)
 {
     std::unordered_set<std::uint16_t> playerIds;
     for (const auto& player : layout.players) {
         if (!playerIds.insert(player.id).second)
-            return GameStatus::Failure("Two player records have the same id " + Quoted(player.id) + ".");
+            return GameStatus::Failure("Two player records have the same id " + std::to_string(player.id) + ".");
     }
     std::unordered_set<std::uint16_t> teamIds;
     for (const auto& entry : layout.teamEntries) {
         if (!entry.isTeam)
             continue;
-        const std::string team = "Team " + Quoted(entry.id);
+        const std::string team = "Team " + std::to_string(entry.id);
         if (entry.id == kNoTeam)
             return GameStatus::Failure("A team record has the id 65535, which means \"no team\".");
         if (!teamIds.insert(entry.id).second)
-            return GameStatus::Failure("Two team records have the same id " + Quoted(entry.id) + ".");
+            return GameStatus::Failure("Two team records have the same id " + std::to_string(entry.id) + ".");
         if (entry.squad.size() > TeamLayout::kMaxSquad)
-            return GameStatus::Failure(team + " lists " + Quoted(entry.squad.size())
+            return GameStatus::Failure(team + " lists " + std::to_string(entry.squad.size())
                 + " players in its squad; at most 256 are possible.");
         if (entry.firstXI.size() > TeamLayout::kFirstXI)
-            return GameStatus::Failure(team + " lists " + Quoted(entry.firstXI.size())
+            return GameStatus::Failure(team + " lists " + std::to_string(entry.firstXI.size())
                 + " players in its First XI; at most 11 are possible.");
         for (const auto id : entry.squad) {
             if (!playerIds.count(id))
-                return GameStatus::Failure(team + " lists player " + Quoted(id)
+                return GameStatus::Failure(team + " lists player " + std::to_string(id)
                     + " in its squad, but the file has no record of that player.");
         }
     }
