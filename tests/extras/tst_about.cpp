@@ -1,4 +1,4 @@
-#include "ScriptedMessages.h"
+#include "ScriptedMessageService.h"
 #include "extras/Artwork.h"
 #include "extras/CAboutDlg.h"
 #include "extras/CCreditsPanel.h"
@@ -214,17 +214,17 @@ private slots:
 
     void aMissingCreditsPictureStopsTheCreditsWithAMessage()
     {
-        ScriptedMessages messages;
+        ScriptedMessageService messages;
         CAboutDlg about(nullptr, [](const QString&) { return QPixmap(); });
         about.show();
         for (int tick = 1; tick <= 15; ++tick)
             about.OnTimer();
         QVERIFY(!about.IsScrolling());
-        QCOMPARE(messages.shown.size(), std::size_t{1});
-        QCOMPARE(messages.shown[0].text, QStringLiteral("Could not find bitmap resource \"SMALLSPLASH\". Be sure to "
+        QCOMPARE(messages.requests.size(), std::size_t{1});
+        QCOMPARE(messages.requests[0].text, QStringLiteral("Could not find bitmap resource \"SMALLSPLASH\". Be sure to "
                                                         "assign the bitmap a QUOTED resource name"));
-        QCOMPARE(messages.shown[0].icon, IMessageService::Icon::None);
-        QCOMPARE(messages.shown[0].buttons, IMessageService::Buttons::Ok);
+        QCOMPARE(messages.requests[0].icon, IMessageService::Icon::None);
+        QCOMPARE(messages.requests[0].buttons, IMessageService::Buttons::Ok);
         QVERIFY(about.isVisible()); // the box stays open
     }
 };

@@ -1,4 +1,5 @@
-#include "ScriptedMessages.h"
+#include "ScriptedMessageService.h"
+#include "ScriptedOpener.h"
 #include "extras/CBannerView.h"
 #include "extras/CHyperlinkStatic.h"
 
@@ -62,7 +63,7 @@ private slots:
 
     void aBannerIsAnUnderlinelessLinkThatOpensItsAddress()
     {
-        ScriptedMessages messages;
+        ScriptedMessageService messages;
         ScriptedOpener opener(42);
         CBannerView view;
         view.show();
@@ -77,7 +78,7 @@ private slots:
         QTest::mouseClick(&link, Qt::LeftButton, {}, QPoint(20, 20));
         QCOMPARE(opener.opened, QStringList{link.Url() + " 5"});
         QVERIFY(link.IsVisited());
-        QVERIFY(messages.shown.empty());
+        QVERIFY(messages.requests.empty());
         view.grab();
         QVERIFY(!link.HasUnderlineFont()); // painted, but never underlined
     }

@@ -1,4 +1,5 @@
-#include "ScriptedMessages.h"
+#include "ScriptedMessageService.h"
+#include "ScriptedOpener.h"
 #include "extras/Artwork.h"
 #include "extras/CHyperlinkStatic.h"
 #include "extras/UrlOpener.h"
@@ -99,7 +100,7 @@ private slots:
 
     void onlyALeftClickInsideOpensTheAddressAndMarksTheLinkVisited()
     {
-        ScriptedMessages messages;
+        ScriptedMessageService messages;
         ScriptedOpener opener(42);
         CHyperlinkStatic link;
         link.resize(100, 20);
@@ -114,7 +115,7 @@ private slots:
         QCOMPARE(opener.opened, QStringList{QStringLiteral("https://example.org/a 5")}); // shown normally
         QVERIFY(link.IsVisited());
         QCOMPARE(messages.beeps, 0);
-        QVERIFY(messages.shown.empty());
+        QVERIFY(messages.requests.empty());
     }
 
     void aFailedOpenBeepsGivesTheReasonAndClearsTheVisit()
@@ -130,16 +131,16 @@ private slots:
             {-7, "Unknown Error (-7) occurred."},
         };
         for (const auto& [code, reason] : reasons) {
-            ScriptedMessages messages;
+            ScriptedMessageService messages;
             ScriptedOpener opener(code);
             CHyperlinkStatic link;
             Attach(link, QStringLiteral("https://example.org/"));
             link.SetVisited(true);
             link.OnClicked();
-            QCOMPARE(messages.shown.size(), std::size_t{1});
-            QCOMPARE(messages.shown[0].text, QStringLiteral("Unable to open hyperlink:\n\n") + reason);
-            QCOMPARE(messages.shown[0].icon, IMessageService::Icon::Warning);
-            QCOMPARE(messages.shown[0].buttons, IMessageService::Buttons::Ok);
+            QCOMPARE(messages.requests.size(), std::size_t{1});
+            QCOMPARE(messages.requests[0].text, QStringLiteral("Unable to open hyperlink:\n\n") + reason);
+            QCOMPARE(messages.requests[0].icon, IMessageService::Icon::Warning);
+            QCOMPARE(messages.requests[0].buttons, IMessageService::Buttons::Ok);
             QCOMPARE(messages.beeps, 1);
             QVERIFY(!link.IsVisited());
         }

@@ -1,4 +1,4 @@
-#include "ScriptedMessages.h"
+#include "ScriptedMessageService.h"
 #include "extras/Artwork.h"
 #include "extras/CSplashWnd.h"
 
@@ -89,11 +89,11 @@ private slots:
 
     void anUnloadablePictureShowsNothingAndSaysNothing()
     {
-        ScriptedMessages messages;
+        ScriptedMessageService messages;
         const auto windowsBefore = QApplication::topLevelWidgets().size();
         QVERIFY(ShowTestSplash(QStringLiteral("nosuchpicture"), kVersion).isNull());
         QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
-        QVERIFY(messages.shown.empty());
+        QVERIFY(messages.requests.empty());
         QCOMPARE(messages.beeps, 0);
     }
 

@@ -72,6 +72,14 @@ public:
             texts << request.text;
         return texts;
     }
+    // Forgets what was asked so far (requests, unscripted, beeps), so a test
+    // can check one step on its own; answers still queued stay queued.
+    void Clear()
+    {
+        requests.clear();
+        unscripted.clear();
+        beeps = 0;
+    }
 
     std::deque<Answer> answers; // for boxes that are not plain OK
     std::deque<QString> openFiles, saveFiles, folders; // "" = the user cancels

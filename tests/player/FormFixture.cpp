@@ -58,7 +58,7 @@ bool FormFixture::Start(const testgame::GameDescription& game)
     m_strGameFile = WriteGame(game, m_dir);
     m_app = std::make_unique<COrbekApp>();
     // No game folder is remembered yet: decline choosing one at start-up.
-    m_messages.QueueAnswer(IMessageService::Answer::No);
+    m_messages.answers.push_back(IMessageService::Answer::No);
     if (!m_app->InitInstance({m_strGameFile}) || !m_app->Game().IsLoaded())
         return false;
     m_app->m_strGameFolder = GameFolder();

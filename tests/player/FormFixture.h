@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GameDescription.h"
-#include "ScriptedMessages.h"
+#include "ScriptedMessageService.h"
 #include "TempDir.h"
 
 #include <QApplication>
@@ -43,7 +43,7 @@ public:
     QString GameFolder() const { return QString::fromStdString(m_dir.Path().string()); }
     QString GameFile() const { return m_strGameFile; }
 
-    ScriptedMessages m_messages;
+    ScriptedMessageService m_messages;
 
 private:
     QWidget* FormWidget();

@@ -1,6 +1,6 @@
 // The masked fields: what may be typed where, the literals typed for the
 // user, backspace putting back the shown text, and the date text.
-#include "ScriptedMessages.h"
+#include "ScriptedMessageService.h"
 
 #include "player/CDateEdit.h"
 #include "player/CTimeEdit.h"
@@ -79,7 +79,7 @@ private slots:
     void parseDateReadsDayMonthYearOnly();
 
 private:
-    ScriptedMessages m_messages;
+    ScriptedMessageService m_messages;
 };
 
 void MaskEditTests::keysFollowTheMaskRules_data()
@@ -113,7 +113,7 @@ void MaskEditTests::keysFollowTheMaskRules()
     if (c.cursorAfter >= 0)
         QCOMPARE(edit->cursorPosition(), c.cursorAfter);
     if (c.beeps >= 0)
-        QCOMPARE(m_messages.m_nBeeps, c.beeps);
+        QCOMPARE(m_messages.beeps, c.beeps);
 }
 
 void MaskEditTests::eachMaskCharacterAcceptsItsClass()
@@ -133,7 +133,7 @@ void MaskEditTests::eachMaskCharacterAcceptsItsClass()
                 QTest::keyClick(&edit, *ch);
                 const bool accept = typed == accepted;
                 QVERIFY2(edit.text() == (accept ? QString(QChar::fromLatin1(*ch)) : QStringLiteral("_")), ch);
-                QCOMPARE(m_messages.m_nBeeps, accept ? 0 : 1);
+                QCOMPARE(m_messages.beeps, accept ? 0 : 1);
             }
         }
     }

@@ -63,7 +63,7 @@ private slots:
     void selectingAFilePreviewsItAndShowPreviewIsRemembered();
 
 private:
-    ScriptedMessages m_messages;
+    ScriptedMessageService m_messages;
 };
 
 void PhotoTests::loadsAWindowsBitmapAndRefusesWhatIsNotOne()
@@ -125,6 +125,7 @@ void PhotoTests::choosingThePhotoFileItselfKeepsIt()
     const QString photoFile = WriteBitmap(PathIn(dir, QStringLiteral("Smith JA.BMP")));
     const QByteArray bytes = ReadBytes(photoFile);
     QImage photo;
+    m_messages.answers.push_back(IMessageService::Answer::Yes); // "replace it?": the file is there already
     QVERIFY(PlayerPhoto::Install(nullptr, photoFile, photoFile, QStringLiteral("Smith JA"), photo));
     QCOMPARE(ReadBytes(photoFile), bytes);
     QCOMPARE(photo.size(), QSize(60, 70));

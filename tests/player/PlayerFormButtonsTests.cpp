@@ -162,7 +162,7 @@ void PlayerFormButtonsTests::presetsTakeTheImageOfTheFormsTypeAndStoreTheFormsVa
     const CPlayer::Record once = p.m_playerRecord;
     Click("buttonGood");
     QVERIFY(p.m_playerRecord == once);
-    QVERIFY(f.m_messages.m_messages.isEmpty());
+    QVERIFY(f.m_messages.MessageTexts().isEmpty());
 }
 
 void PlayerFormButtonsTests::aPresetWithAnInvalidDateStaysAppliedButIsNotCommitted()
@@ -173,7 +173,7 @@ void PlayerFormButtonsTests::aPresetWithAnInvalidDateStaysAppliedButIsNotCommitt
     f.Child<QLineEdit>("editBirth")->setText(QStringLiteral("31/02/1970"));
     Click("buttonSuper");
     const CPlayer& p = f.Player(m_bowler);
-    QCOMPARE(f.m_messages.m_messages, QStringList{QStringLiteral("Invalid value in date of birth.")});
+    QCOMPARE(f.m_messages.MessageTexts(), QStringList{QStringLiteral("Invalid value in date of birth.")});
     QCOMPARE(DoubleAt(p, 24), 202.0);
     QCOMPARE(p.U32(layout::kKeeper), 1u); // the image's value: the form was not stored
     QCOMPARE(p.m_bModified, 1u);
@@ -334,8 +334,8 @@ void PlayerFormButtonsTests::thePhotoIsShownInAnyCaseAndAFailedCopyOrUnusableNam
     QVERIFY(QDir(f.GameFolder() + QStringLiteral("/gfx")).removeRecursively());
     ChoosePhotoFile(playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/new.bmp")));
     Click("buttonPhoto");
-    QVERIFY(f.m_messages.m_messages.size() == 1
-        && f.m_messages.m_messages.front().startsWith(QStringLiteral("The photo could not be copied to")));
+    QVERIFY(f.m_messages.MessageTexts().size() == 1
+        && f.m_messages.MessageTexts().front().startsWith(QStringLiteral("The photo could not be copied to")));
     QCOMPARE(PhotoColour(), QColor(Qt::blue));
 
     // A name that would reach a file outside the photo folder.
@@ -347,7 +347,8 @@ void PlayerFormButtonsTests::thePhotoIsShownInAnyCaseAndAFailedCopyOrUnusableNam
     f.Select(m_bowler);
     QVERIFY(f.Form().Photo().isNull());
     Click("buttonPhoto"); // refused before any dialog opens
-    QVERIFY(f.m_messages.m_messages.size() == 1 && f.m_messages.m_messages.front().contains(QStringLiteral("cannot hold")));
+    QVERIFY(f.m_messages.MessageTexts().size() == 1
+        && f.m_messages.MessageTexts().front().contains(QStringLiteral("cannot hold")));
     QVERIFY(!QApplication::activeModalWidget());
 }
 
@@ -359,7 +360,7 @@ void PlayerFormButtonsTests::aNewPhotoIsCopiedAfterTheChecksAndTheQuestion()
     f.Select(m_batsman);
     ChoosePhotoFile(chosen);
     Click("buttonPhoto");
-    QVERIFY(f.m_messages.m_messages.isEmpty()); // no photo yet: no question
+    QVERIFY(f.m_messages.MessageTexts().isEmpty()); // no photo yet: no question
     QCOMPARE(ReadBytes(photo), ReadBytes(chosen));
     QCOMPARE(PhotoColour(), QColor(Qt::blue));
     QCOMPARE(f.Player(m_batsman).m_bModified, 0u); // the photo is a file of its own
@@ -376,7 +377,7 @@ void PlayerFormButtonsTests::aNewPhotoIsCopiedAfterTheChecksAndTheQuestion()
         f.m_messages.Clear();
         ChoosePhotoFile(file);
         Click("buttonPhoto");
-        QCOMPARE(f.m_messages.m_messages, QStringList{message});
+        QCOMPARE(f.m_messages.MessageTexts(), QStringList{message});
         QCOMPARE(ReadBytes(photo), blue);
         QCOMPARE(PhotoColour(), QColor(Qt::blue));
     }
@@ -385,10 +386,10 @@ void PlayerFormButtonsTests::aNewPhotoIsCopiedAfterTheChecksAndTheQuestion()
     const QString green = playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/green.bmp"), 60, 70, Qt::green);
     for (const auto answer : {IMessageService::Answer::No, IMessageService::Answer::Yes}) {
         f.m_messages.Clear();
-        f.m_messages.QueueAnswer(answer);
+        f.m_messages.answers.push_back(answer);
         ChoosePhotoFile(green);
         Click("buttonPhoto");
-        QCOMPARE(f.m_messages.m_messages,
+        QCOMPARE(f.m_messages.MessageTexts(),
             QStringList{QStringLiteral("Photo file for player Smith JA alreay exists. Do you want to replace it?")});
         const bool yes = answer == IMessageService::Answer::Yes;
         QCOMPARE(ReadBytes(photo), yes ? ReadBytes(green) : blue);

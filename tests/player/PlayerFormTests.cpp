@@ -93,7 +93,7 @@ void PlayerFormTests::fillingMarksNothingAndTypingOrClickingMarksAtOnce()
 
     QCOMPARE(f.Player(m_first).m_bModified + f.Player(m_second).m_bModified, 0u);
     QCOMPARE(f.App().Game().m_bModified, 0u);
-    QVERIFY(!Marked(m_first) && f.m_messages.m_messages.isEmpty());
+    QVERIFY(!Marked(m_first) && f.m_messages.MessageTexts().isEmpty());
 
     const CPlayer::Record before = f.Player(m_first).m_playerRecord;
     QTest::keyClicks(f.Child<QLineEdit>("editFamilyName"), QStringLiteral("x"));
@@ -161,7 +161,7 @@ void PlayerFormTests::aCommitWritesTheEditedFieldsInWindows1252()
     }
     QCOMPARE(p.m_strFamilyName, std::string("M\xFCller"));
     QCOMPARE(f.Form().CurrentPlayer(), int(m_first));
-    QCOMPARE(f.m_messages.m_messages.size(), 1);
+    QCOMPARE(f.m_messages.MessageTexts().size(), 1);
 }
 
 void PlayerFormTests::preferenceBytesAreWrittenOnlyWhenTheChoiceChanged()
@@ -258,7 +258,7 @@ void PlayerFormTests::aValueTheGameCannotStoreRefusesTheCommit()
     f.Retype("editFamilyName", QStringLiteral("Jones"));
     f.Child<QLineEdit>(field.toLatin1().constData())->setText(typed);
     f.Select(m_second);
-    QCOMPARE(f.m_messages.m_messages, QStringList{message});
+    QCOMPARE(f.m_messages.MessageTexts(), QStringList{message});
     QCOMPARE(f.Form().CurrentPlayer(), int(m_first));
     QVERIFY(f.Player(m_first).m_playerRecord == before.m_playerRecord);
     QCOMPARE(f.Player(m_first).m_strFamilyName, before.m_strFamilyName);
@@ -270,7 +270,7 @@ void PlayerFormTests::aValueTheGameCannotStoreRefusesTheCommit()
     f.Retype("editSalary", QStringLiteral("98303"));
     f.Retype("editContract", QStringLiteral("0"));
     f.Select(m_first); // the tree already selects the second player
-    QVERIFY(f.m_messages.m_messages.isEmpty());
+    QVERIFY(f.m_messages.MessageTexts().isEmpty());
     QCOMPARE(f.Player(m_first).U32(layout::kSalaryCode), testgame::SalaryCode(98303));
     QCOMPARE(f.Player(m_first).m_strFamilyName, std::string("Jones"));
 }
@@ -282,7 +282,7 @@ void PlayerFormTests::saveCommitsTheFormFirst()
     f.Retype("editSalary", QStringLiteral("20001"));
     Radio("radioFrontFoot")->click();
     f.App().MainFrame()->Action(Command::kSave)->trigger();
-    QVERIFY(f.m_messages.m_messages.isEmpty());
+    QVERIFY(f.m_messages.MessageTexts().isEmpty());
     QCOMPARE(f.App().Game().m_bModified, 0u);
 
     CGame saved; // the file read back
@@ -318,7 +318,7 @@ void PlayerFormTests::helpOpensThePageSackLeavesTheTeamAndClearingDropsTheEdits(
     QCOMPARE(f.Player(m_first).Team(), kNoTeam);
     f.Select(m_first);
     f.Form().OnSack();
-    QCOMPARE(f.m_messages.m_messages, QStringList{QStringLiteral("You can't sack me! I am not in a team ;>")});
+    QCOMPARE(f.m_messages.MessageTexts(), QStringList{QStringLiteral("You can't sack me! I am not in a team ;>")});
 
     // Clearing shows nobody and drops the edits.
     f.Select(m_first);

@@ -50,7 +50,7 @@ private:
     CPlayer& Player() { return *m_game.Player(5); }
     std::unique_ptr<Dlg> Open();
 
-    ScriptedMessages m_messages;
+    ScriptedMessageService m_messages;
     std::unique_ptr<testgame::TempDir> m_dir;
     CGame m_game;
 };
@@ -171,7 +171,7 @@ void PlayerStatsDlgTests::bestBowlingIsReadAtTheFirstHyphen()
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
     QCOMPARE(Player().GetStat(Competition::FirstClass, Stat::BestBowling1), first);
     QCOMPARE(Player().GetStat(Competition::FirstClass, Stat::BestBowling2), second);
-    QVERIFY(m_messages.m_messages.isEmpty());
+    QVERIFY(m_messages.MessageTexts().isEmpty());
 }
 
 void PlayerStatsDlgTests::aBestBowlingWithoutAHyphenIsRefusedPerCompetition()
@@ -185,7 +185,7 @@ void PlayerStatsDlgTests::aBestBowlingWithoutAHyphenIsRefusedPerCompetition()
         dialog->BattingEdit(row, Dlg::Runs)->setText(QStringLiteral("999"));
         dialog->BowlingEdit(row, Dlg::BestBowling)->setText(QStringLiteral("abc"));
         Click(*dialog, "buttonOk");
-        QCOMPARE(m_messages.m_messages, QStringList{QString::fromLatin1(messages[row])});
+        QCOMPARE(m_messages.MessageTexts(), QStringList{QString::fromLatin1(messages[row])});
         QVERIFY(dialog->isVisible());
         QVERIFY(Player().m_playerRecord == before);
     }
@@ -195,7 +195,7 @@ void PlayerStatsDlgTests::aBestBowlingWithoutAHyphenIsRefusedPerCompetition()
     dialog->BowlingEdit(kTestMatch, Dlg::BestBowling)->setText(QStringLiteral("x"));
     dialog->BowlingEdit(kFirstClass, Dlg::BestBowling)->setText(QStringLiteral("y"));
     Click(*dialog, "buttonOk");
-    QCOMPARE(m_messages.m_messages, QStringList{QString::fromLatin1(messages[0])});
+    QCOMPARE(m_messages.MessageTexts(), QStringList{QString::fromLatin1(messages[0])});
 }
 
 void PlayerStatsDlgTests::clearAllStatsReachesTheRecordOnlyThroughOk()
@@ -235,7 +235,7 @@ void PlayerStatsDlgTests::updateAvgRecomputesWithoutStoringAndRefusesNonIntegers
     runs->setText(QStringLiteral("12x"));
     fifties->setText(QStringLiteral("1.5"));
     Click(*dialog, "buttonUpdateAvg");
-    QCOMPARE(m_messages.m_messages, QStringList{QStringLiteral("Please enter an integer.")});
+    QCOMPARE(m_messages.MessageTexts(), QStringList{QStringLiteral("Please enter an integer.")});
     QCOMPARE(fifties->selectedText(), QStringLiteral("1.5"));
     QCOMPARE(dialog->BattingEdit(kFirstClass, Dlg::BatAvg)->text(), QStringLiteral("100.00"));
     fifties->setText(QStringLiteral("3"));
@@ -244,7 +244,7 @@ void PlayerStatsDlgTests::updateAvgRecomputesWithoutStoringAndRefusesNonIntegers
         m_messages.Clear();
         runs->setText(text);
         Click(*dialog, "buttonOk");
-        QCOMPARE(m_messages.m_messages, QStringList{QStringLiteral("Please enter an integer.")});
+        QCOMPARE(m_messages.MessageTexts(), QStringList{QStringLiteral("Please enter an integer.")});
         QCOMPARE(runs->selectedText(), text);
         QVERIFY(dialog->isVisible());
     }
