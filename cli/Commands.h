@@ -2,6 +2,8 @@
 
 #include "CliContext.h"
 
+#include <string>
+
 namespace CLI {
 class App;
 }
@@ -16,3 +18,6 @@ void AddImportCommand(CLI::App& app, CommandContext& ctx);
 void AddSaveCommand(CLI::App& app, CommandContext& ctx);
 void AddValidateCommand(CLI::App& app, CommandContext& ctx);
 void AddDiffCommand(CLI::App& app, CommandContext& ctx);
+
+// The -o option of the editing commands: write to OUT as Save As does.
+void AddSaveAsOption(CLI::App& command, std::string& output);

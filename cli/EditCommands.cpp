@@ -26,18 +26,6 @@ struct EditOptions
 
 // Prints the changes and saves. An edit that changed nothing leaves the
 // file alone unless -o asks for a copy.
-void Finish(CGame& game, const ChangeTracker& tracker, const EditOptions& options, CommandContext& ctx)
-{
-    const auto changes = tracker.Collect(game);
-    for (const auto& line : changes)
-        ctx.out << line << "\n";
-    if (changes.empty() && options.output.empty()) {
-        ctx.out << "no change; " << options.file << " was not rewritten\n";
-        return;
-    }
-    GameSession::Save(game, options.output, ctx);
-}
-
 void RunSet(const EditOptions& options, CommandContext& ctx)
 {
     CGame game;
@@ -61,7 +49,7 @@ void RunSet(const EditOptions& options, CommandContext& ctx)
     tracker.WatchPlayer(game, options.id);
     if (GameStatus status = PlayerEditing::Apply(game, options.id, edit); !status)
         return ctx.Refuse(status.message(), options.file);
-    Finish(game, tracker, options, ctx);
+    GameSession::SaveChanges(game, tracker, options.file, options.output, ctx);
 }
 
 void RunMove(const EditOptions& options, CommandContext& ctx)
@@ -80,7 +68,7 @@ void RunMove(const EditOptions& options, CommandContext& ctx)
     tracker.WatchPlayer(game, options.id);
     if (GameStatus status = game.MovePlayer(options.id, player->Team(), *edit.team, false); !status)
         return ctx.Refuse(status.message(), options.file);
-    Finish(game, tracker, options, ctx);
+    GameSession::SaveChanges(game, tracker, options.file, options.output, ctx);
 }
 
 void RunTeamSet(const EditOptions& options, CommandContext& ctx)
@@ -107,15 +95,15 @@ void RunTeamSet(const EditOptions& options, CommandContext& ctx)
     ChangeTracker tracker(game);
     if (GameStatus status = TeamEditing::Apply(game, static_cast<std::uint16_t>(options.id), request); !status)
         return ctx.Refuse(status.message(), options.file);
-    Finish(game, tracker, options, ctx);
-}
-
-void AddOutputOption(CLI::App& command, EditOptions& options)
-{
-    command.add_option("-o,--output", options.output, "write the result to OUT (as Save As does) and leave FILE untouched");
+    GameSession::SaveChanges(game, tracker, options.file, options.output, ctx);
 }
 
 } // namespace
+
+void AddSaveAsOption(CLI::App& command, std::string& output)
+{
+    command.add_option("-o,--output", output, "write the result to OUT (as Save As does) and leave FILE untouched");
+}
 
 void AddEditCommands(CLI::App& app, CommandContext& ctx)
 {
@@ -125,7 +113,7 @@ void AddEditCommands(CLI::App& app, CommandContext& ctx)
     setCommand->add_option("FILE", set->file, "game file (DATABASE.DB or *.CAP)")->required();
     setCommand->add_option("ID", set->id, "player id")->required();
     setCommand->add_option("ASSIGNMENTS", set->assignments, "KEY=VALUE, one or more")->required();
-    AddOutputOption(*setCommand, *set);
+    AddSaveAsOption(*setCommand, set->output);
     setCommand->footer(
         "Writable keys: given_names, family_name, team (id or none), origin (index or none), birth (YYYY-MM-DD),\n"
         "salary (0..98303), contract, type (0..3), keeper, part_time_keeper, bowl_arm, bats_right (0/1),\n"
@@ -140,7 +128,7 @@ void AddEditCommands(CLI::App& app, CommandContext& ctx)
     moveCommand->add_option("FILE", move->file, "game file (DATABASE.DB or *.CAP)")->required();
     moveCommand->add_option("ID", move->id, "player id")->required();
     moveCommand->add_option("TEAM", move->team, "team id, or none")->required();
-    AddOutputOption(*moveCommand, *move);
+    AddSaveAsOption(*moveCommand, move->output);
     moveCommand->callback([move, &ctx] { RunMove(*move, ctx); });
 
     auto teamSet = std::make_shared<EditOptions>();
@@ -149,7 +137,7 @@ void AddEditCommands(CLI::App& app, CommandContext& ctx)
     teamSetCommand->add_option("FILE", teamSet->file, "game file (DATABASE.DB or *.CAP)")->required();
     teamSetCommand->add_option("TEAM", teamSet->id, "team id")->required();
     teamSetCommand->add_option("ASSIGNMENTS", teamSet->assignments, "KEY=VALUE, one or more")->required();
-    AddOutputOption(*teamSetCommand, *teamSet);
+    AddSaveAsOption(*teamSetCommand, teamSet->output);
     teamSetCommand->footer(
         "Writable keys: name, short_name, abbrev, budget (0..1000000000), first_xi (11 squad ids, comma-separated),\n"
         "captain, keeper, open_bowler_1, open_bowler_2 (First XI positions 0..10; the opening bowlers differ).");

@@ -1,5 +1,7 @@
 #include "GameSession.h"
 
+#include "ChangeTracker.h"
+
 namespace GameSession {
 
 std::string WithPath(const std::string& path, const std::string& message)
@@ -28,6 +30,19 @@ bool Save(CGame& game, const std::string& outPath, CommandContext& ctx)
         return false;
     }
     return true;
+}
+
+bool SaveChanges(CGame& game, const ChangeTracker& tracker, const std::string& file, const std::string& outPath,
+    CommandContext& ctx)
+{
+    const auto changes = tracker.Collect(game);
+    for (const auto& line : changes)
+        ctx.out << line << "\n";
+    if (changes.empty() && outPath.empty()) {
+        ctx.out << "no change; " << file << " was not rewritten\n";
+        return true;
+    }
+    return Save(game, outPath, ctx);
 }
 
 } // namespace GameSession

@@ -3,6 +3,8 @@
 #include "CGame.h"
 #include "CliContext.h"
 
+class ChangeTracker;
+
 #include <string>
 
 // Loading and saving a game file for one command, with the failure
@@ -16,6 +18,12 @@ bool Load(CGame& game, const std::string& path, CommandContext& ctx);
 // Writes the model as Save does (in place, safe replacement), or as Save
 // As to outPath when it is not empty. Reports a failure and returns false.
 bool Save(CGame& game, const std::string& outPath, CommandContext& ctx);
+
+// Ends an editing command: prints what the tracker finds changed, then
+// saves as Save above — unless nothing changed and no outPath was given,
+// in which case the file is left as it is.
+bool SaveChanges(CGame& game, const ChangeTracker& tracker, const std::string& file, const std::string& outPath,
+    CommandContext& ctx);
 
 // "FILE: message" unless the message names the file already.
 std::string WithPath(const std::string& path, const std::string& message);

@@ -155,14 +155,7 @@ void RunImport(const ImportOptions& options, CommandContext& ctx)
             return ctx.Fail(options.csv + ": row " + std::to_string(rowNumber) + ": " + status.message() + nothing);
     }
 
-    const auto changes = tracker.Collect(game);
-    for (const auto& line : changes)
-        ctx.out << line << "\n";
-    if (changes.empty() && options.output.empty()) {
-        ctx.out << "no change; " << options.file << " was not rewritten\n";
-        return;
-    }
-    GameSession::Save(game, options.output, ctx);
+    GameSession::SaveChanges(game, tracker, options.file, options.output, ctx);
 }
 
 } // namespace
@@ -174,6 +167,6 @@ void AddImportCommand(CLI::App& app, CommandContext& ctx)
         "Edit players from CSV (a header naming id and player keys; one row per player), all or nothing");
     command->add_option("FILE", options->file, "game file (DATABASE.DB or *.CAP)")->required();
     command->add_option("CSV", options->csv, "CSV file, UTF-8")->required();
-    command->add_option("-o,--output", options->output, "write the result to OUT (as Save As does) and leave FILE untouched");
+    AddSaveAsOption(*command, options->output);
     command->callback([options, &ctx] { RunImport(*options, ctx); });
 }
