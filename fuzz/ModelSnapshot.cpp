@@ -8,7 +8,7 @@ namespace {
 PlayerState StateOf(const CPlayer& player)
 {
     return {static_cast<std::uint16_t>(player.m_nId), player.m_strGivenNames, player.m_strFamilyName,
-            player.m_strInitials, player.m_playerRecord};
+            player.m_strInitials, player.CopyRecord()};
 }
 
 TeamState StateOf(const CTeam& team)

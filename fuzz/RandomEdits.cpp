@@ -86,7 +86,7 @@ std::string ChangeRandomRecordByte(CGame& game, EditRng& rng)
     std::size_t offset = rng.Between(0, PlayerLayout::wNextTag - 3);
     if (offset >= PlayerLayout::wTeam)
         offset += 2;
-    game.Player(id)->m_playerRecord[offset] = static_cast<std::uint8_t>(rng.Next());
+    game.Player(id)->SetByte(offset, static_cast<std::uint8_t>(rng.Next()));
     game.MarkPlayerModified(id);
     return "player " + std::to_string(id) + " record byte " + std::to_string(offset);
 }

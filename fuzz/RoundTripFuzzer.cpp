@@ -28,7 +28,7 @@ constexpr const char* kRefusedTeamNames = "The team names cannot be stored";
     std::abort();
 }
 
-std::vector<std::uint8_t> FileBytes(const std::string& path)
+std::vector<std::uint8_t> FileContents(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ModelSnapshot expected = ExpectedAfterReload(game, layout.header.ids, listLengths);
 
     const GameStatus saved = game.SaveGameFile(target);
-    if (FileBytes(source) != std::vector<std::uint8_t>(file.begin(), file.end()))
+    if (FileContents(source) != std::vector<std::uint8_t>(file.begin(), file.end()))
         Broken("saving to another file changed the loaded file", edits);
     if (!saved) {
         // The one refusal random edits may earn: team names that would hide

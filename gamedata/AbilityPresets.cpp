@@ -127,15 +127,16 @@ const AbilityImage& SuperImage()
 
 void ApplyAbilities(CPlayer& player, const AbilityImage& image)
 {
-    auto* area = player.m_playerRecord.data() + PlayerLayout::kAbilityStart;
+    auto* area = player.EditRecord().data() + PlayerLayout::kAbilityStart;
     for (const auto& [first, last] : kAppliedRanges)
         std::copy(image.begin() + static_cast<std::ptrdiff_t>(first), image.begin() + static_cast<std::ptrdiff_t>(last) + 1, area + first);
 }
 
 void CopyAbilities(CPlayer& target, const CPlayer& source)
 {
-    const auto first = source.m_playerRecord.begin() + PlayerLayout::kAbilityStart;
-    std::copy(first, first + PlayerLayout::kAbilitySize, target.m_playerRecord.begin() + PlayerLayout::kAbilityStart);
+    const auto* first = source.RecordData() + PlayerLayout::kAbilityStart;
+    if (!std::equal(first, first + PlayerLayout::kAbilitySize, target.RecordData() + PlayerLayout::kAbilityStart))
+        std::copy(first, first + PlayerLayout::kAbilitySize, target.EditRecord().data() + PlayerLayout::kAbilityStart);
 }
 
 } // namespace AbilityPresets

@@ -68,13 +68,20 @@ GameStatus CGame::LoadGameFile()
     m_bModified = 0;
     const std::string path = m_strGameFile;
 
-    std::vector<std::uint8_t> data;
+    std::shared_ptr<const FileBytes> bytes;
     GameFileLayout layout;
-    const auto stamp = SourceSnapshot::StampOf(path); // before reading: a later change shows as a new stamp
-    GameStatus status = FileIO::ReadWholeFile(path, data);
+    const auto stamp = FileIO::StampOf(path); // before reading: a later change shows as a new stamp
+    GameStatus status = FileBytes::Load(path, m_sourceAccess, bytes);
     if (status)
-        status = NamingFile("Cannot load", path, GameFileFormat::Parse(data, layout));
+        status = NamingFile("Cannot load", path, GameFileFormat::Parse(bytes->Span(), layout,
+            [&](const PlayerEntryLayout& entry) { GameFileReader::ReadPlayer(*this, bytes, entry); }));
+    if (status) {
+        GameFileReader::ReadTeams(*this, bytes->Span(), layout);
+        if (bytes->CutShort())
+            status = GameStatus::Failure("Cannot read \"" + path + "\": the file became shorter while it was read.");
+    }
     if (!status) {
+        FreeGameData();
         m_strGameFile.clear();
         for (auto* list : {&m_teamNames, &m_teamShortNames, &m_teamAbbrevs})
             list->clear();
@@ -83,9 +90,7 @@ GameStatus CGame::LoadGameFile()
         return status;
     }
 
-    GameFileReader::ReadPlayers(*this, data, layout);
-    GameFileReader::ReadTeams(*this, data, layout);
-    m_source.Loaded(stamp, std::move(data), std::move(layout));
+    m_source.Loaded(stamp, std::move(bytes), std::move(layout));
     if (m_pListener)
         m_pListener->RebuildTree();
     return {};
@@ -98,13 +103,11 @@ GameStatus CGame::SaveGameFile(const std::string& newPath)
     const std::string source = m_strGameFile;
     const std::string target = newPath.empty() ? m_strGameFile : newPath;
 
-    std::vector<std::uint8_t> scratch;
+    SourceSnapshot::Source from;
     GameFileLayout scratchLayout;
-    const std::vector<std::uint8_t>* data = nullptr;
-    const GameFileLayout* layout = nullptr;
-    if (auto status = m_source.Current(source, scratch, scratchLayout, data, layout); !status)
+    if (auto status = m_source.Current(source, from, scratchLayout); !status)
         return status;
-    if (auto status = GameFileWriter::CheckSource(*this, *layout); !status)
+    if (auto status = GameFileWriter::CheckSource(*this, *from.layout); !status)
         return NamingFile("Cannot save", target, status);
     if (auto status = FileIO::CheckWritableTarget(target); !status)
         return status;
@@ -112,7 +115,9 @@ GameStatus CGame::SaveGameFile(const std::string& newPath)
     FileIO::SafeFileWriter out(target);
     if (auto status = out.Open(); !status)
         return status;
-    if (auto status = GameFileWriter::Write(*this, *data, *layout, out); !status)
+    if (auto status = GameFileWriter::Write(*this, from.bytes->Span(), *from.layout, out); !status)
+        return status;
+    if (auto status = SourceSnapshot::StillIntact(source, from); !status)
         return status;
     if (auto status = out.Commit(); !status)
         return status;

@@ -4,6 +4,8 @@
 #include "Cp1252.h"
 #include "Salary.h"
 
+#include <algorithm>
+
 std::string CPlayer::GetGivenInitials() const
 {
     std::string initials;
@@ -52,24 +54,77 @@ int CPlayer::GetImageIndex() const
     return static_cast<int>(type);
 }
 
+CPlayer::CPlayer(const CPlayer& other)
+    : m_nId(other.m_nId), m_strGivenNames(other.m_strGivenNames), m_strFamilyName(other.m_strFamilyName),
+      m_strInitials(other.m_strInitials), m_dtBirth(other.m_dtBirth), m_nSalary(other.m_nSalary),
+      m_bModified(other.m_bModified), m_wSavedTeam(other.m_wSavedTeam), m_sharedRecord(other.m_sharedRecord),
+      m_ownRecord(other.m_ownRecord ? std::make_unique<Record>(*other.m_ownRecord) : nullptr)
+{
+}
+
+CPlayer& CPlayer::operator=(const CPlayer& other)
+{
+    if (this != &other)
+        *this = CPlayer(other);
+    return *this;
+}
+
+const std::uint8_t* CPlayer::RecordData() const
+{
+    static const Record kBlank{};
+    if (m_ownRecord)
+        return m_ownRecord->data();
+    return m_sharedRecord ? m_sharedRecord.get() : kBlank.data();
+}
+
+CPlayer::Record CPlayer::CopyRecord() const
+{
+    Record copy;
+    std::copy_n(RecordData(), copy.size(), copy.begin());
+    return copy;
+}
+
+std::span<std::uint8_t, PlayerLayout::kSize> CPlayer::EditRecord()
+{
+    if (!m_ownRecord) {
+        m_ownRecord = std::make_unique<Record>(CopyRecord());
+        m_sharedRecord.reset();
+    }
+    return *m_ownRecord;
+}
+
+void CPlayer::ShareRecord(std::shared_ptr<const std::uint8_t> bytes)
+{
+    m_sharedRecord = std::move(bytes);
+    m_ownRecord.reset();
+}
+
 std::uint32_t CPlayer::U32(std::size_t offset) const
 {
-    return ByteOrder::GetU32(m_playerRecord.data() + offset);
+    return ByteOrder::GetU32(RecordData() + offset);
 }
 
 void CPlayer::SetU32(std::size_t offset, std::uint32_t value)
 {
-    ByteOrder::PutU32(m_playerRecord.data() + offset, value);
+    if (U32(offset) != value)
+        ByteOrder::PutU32(EditRecord().data() + offset, value);
 }
 
 std::uint16_t CPlayer::U16(std::size_t offset) const
 {
-    return ByteOrder::GetU16(m_playerRecord.data() + offset);
+    return ByteOrder::GetU16(RecordData() + offset);
 }
 
 void CPlayer::SetU16(std::size_t offset, std::uint16_t value)
 {
-    ByteOrder::PutU16(m_playerRecord.data() + offset, value);
+    if (U16(offset) != value)
+        ByteOrder::PutU16(EditRecord().data() + offset, value);
+}
+
+void CPlayer::SetByte(std::size_t offset, std::uint8_t value)
+{
+    if (Byte(offset) != value)
+        EditRecord()[offset] = value;
 }
 
 std::int32_t CPlayer::GetStat(Competition competition, Stat stat) const

@@ -6,15 +6,30 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <string>
 
 // One player of the loaded game. The 1290-byte game record is kept byte for
 // byte as read; only the fields the editor uses are named (accessors below).
 // Strings are game text: Windows-1252 bytes, never converted here.
+//
+// The record is copied on write: a loaded player reads his record where the
+// loaded file's bytes hold it, and gets a copy of his own only when a byte
+// of it changes. A large game thus costs one copy of the file in memory,
+// not two, and an unchanged player is written back straight from the bytes
+// it was read from.
 class CPlayer
 {
 public:
     using Record = std::array<std::uint8_t, PlayerLayout::kSize>;
+    using RecordView = std::span<const std::uint8_t, PlayerLayout::kSize>;
+
+    CPlayer() = default;
+    CPlayer(const CPlayer& other);
+    CPlayer& operator=(const CPlayer& other);
+    CPlayer(CPlayer&&) noexcept = default;
+    CPlayer& operator=(CPlayer&&) noexcept = default;
 
     std::uint32_t m_nId = 0;
     std::string m_strGivenNames;
@@ -22,7 +37,6 @@ public:
     std::string m_strInitials;
     CDate m_dtBirth;
     std::int32_t m_nSalary = 0;
-    Record m_playerRecord{};
     std::uint32_t m_bModified = 0;
     std::uint16_t m_wSavedTeam = 0;
 
@@ -38,13 +52,24 @@ public:
     // 0..8: the player's picture in the tree and the dialogs' lists.
     int GetImageIndex() const;
 
-    // Named record fields.
+    // The record as it stands (all zero for a player made from nothing).
+    RecordView RecordBytes() const { return RecordView(RecordData(), PlayerLayout::kSize); }
+    const std::uint8_t* RecordData() const;
+    Record CopyRecord() const;
+    // The record for writing: the player's own copy, made on first use.
+    std::span<std::uint8_t, PlayerLayout::kSize> EditRecord();
+    // Reads the record from loaded bytes, which `bytes` keeps alive; no copy
+    // is made until the record changes.
+    void ShareRecord(std::shared_ptr<const std::uint8_t> bytes);
+
+    // Named record fields. The setters leave the record alone (and shared)
+    // when the value is already there.
     std::uint32_t U32(std::size_t offset) const;
     void SetU32(std::size_t offset, std::uint32_t value);
     std::uint16_t U16(std::size_t offset) const;
     void SetU16(std::size_t offset, std::uint16_t value);
-    std::uint8_t Byte(std::size_t offset) const { return m_playerRecord[offset]; }
-    void SetByte(std::size_t offset, std::uint8_t value) { m_playerRecord[offset] = value; }
+    std::uint8_t Byte(std::size_t offset) const { return RecordData()[offset]; }
+    void SetByte(std::size_t offset, std::uint8_t value);
 
     std::uint16_t Team() const { return U16(PlayerLayout::wTeam); }
     void SetTeam(std::uint16_t team) { SetU16(PlayerLayout::wTeam, team); }
@@ -63,6 +88,10 @@ public:
 
     // Sets m_dtBirth / m_nSalary from the coded record fields.
     void DecodeBirthAndSalary();
+
+private:
+    std::shared_ptr<const std::uint8_t> m_sharedRecord; // inside the loaded bytes
+    std::unique_ptr<Record> m_ownRecord;                 // once edited
 };
 
 // The batting-preference bytes read as a choice: 0 for 0x40 or 0x3F (the

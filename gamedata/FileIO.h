@@ -12,6 +12,20 @@
 // FileIO.cpp behind these calls.
 namespace FileIO {
 
+// What identifies a file's contents without reading them: size, times and,
+// where the system has them, the file's own number (a file replaced by
+// another has a new one). Equal stamps mean untouched.
+struct FileStamp
+{
+    std::uint64_t size = 0;
+    std::int64_t modified = 0; // nanoseconds
+    std::int64_t changed = 0;  // status change, nanoseconds (0 where unknown)
+    std::uint64_t device = 0, file = 0;
+    bool valid = false;
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+FileStamp StampOf(const std::string& path);
+
 // Reads the whole file in one go. Fails with a message naming the file.
 GameStatus ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out);
 
@@ -35,6 +49,7 @@ public:
 private:
     GameStatus FlushBuffer();
     GameStatus WriteRaw(const std::uint8_t* data, std::size_t size);
+    void StartWriteback();
     void Discard();
 
     std::string m_strTarget;
@@ -42,6 +57,8 @@ private:
     std::intptr_t m_handle = -1;
     std::vector<std::uint8_t> m_buffer;
     bool m_bFailed = false;
+    std::uint64_t m_nWritten = 0;
+    std::uint64_t m_nWritebackFrom = 0;
 };
 
 // Fails with a message when the file at path exists but may not be

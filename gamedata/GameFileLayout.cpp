@@ -2,12 +2,14 @@
 
 #include "ByteOrder.h"
 #include "FileIO.h"
+#include "Prefetch.h"
 #include "RecordLayout.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 namespace {
 
@@ -110,8 +112,11 @@ bool ParseHeader(std::span<const std::uint8_t> data, HeaderLayout& header, std::
 
 // Reads player records from `start` while the continuation tag says so.
 // False when the file ends inside a record.
-bool ParsePlayers(std::span<const std::uint8_t> data, std::size_t start, GameFileLayout& layout)
+bool ParsePlayers(std::span<const std::uint8_t> data, std::size_t start, GameFileLayout& layout,
+    const GameFileFormat::PlayerVisitor& onPlayer)
 {
+    constexpr std::size_t kSmallestEntry = 2 + 3 + PlayerLayout::kSize;
+    layout.players.reserve(std::min<std::size_t>((data.size() - start) / kSmallestEntry + 1, 65536));
     Cursor in(data, start);
     while (true) {
         PlayerEntryLayout entry;
@@ -121,7 +126,13 @@ bool ParsePlayers(std::span<const std::uint8_t> data, std::size_t start, GameFil
         entry.recordOffset = in.pos();
         if (!in.Skip(PlayerLayout::kSize))
             return false;
+        // Where the entry after the next one starts if names keep their length.
+        const std::size_t guess = in.pos() + (in.pos() - entry.offset);
+        if (guess < data.size())
+            PrefetchForRead(data.data() + guess);
         layout.players.push_back(entry);
+        if (onPlayer)
+            onPlayer(entry);
         const auto tag = ByteOrder::GetU16(data.data() + entry.recordOffset + PlayerLayout::wNextTag);
         if (tag != PlayerLayout::kNextTagMore)
             break;
@@ -191,10 +202,11 @@ void ParseTeamEntries(std::span<const std::uint8_t> data, std::size_t start, Gam
 // The limits of the model and the rules that keep ids unique.
 GameStatus CheckLimits(const GameFileLayout& layout)
 {
-    std::unordered_set<std::uint16_t> playerIds;
+    std::vector<bool> playerIds(std::size_t{1} << 16);
     for (const auto& player : layout.players) {
-        if (!playerIds.insert(player.id).second)
+        if (playerIds[player.id])
             return GameStatus::Failure("Two player records have the same id " + std::to_string(player.id) + ".");
+        playerIds[player.id] = true;
     }
     std::unordered_set<std::uint16_t> teamIds;
     for (const auto& entry : layout.teamEntries) {
@@ -212,7 +224,7 @@ GameStatus CheckLimits(const GameFileLayout& layout)
             return GameStatus::Failure(team + " lists " + std::to_string(entry.firstXI.size())
                 + " players in its First XI; at most 11 are possible.");
         for (const auto id : entry.squad) {
-            if (!playerIds.count(id))
+            if (!playerIds[id])
                 return GameStatus::Failure(team + " lists player " + std::to_string(id)
                     + " in its squad, but the file has no record of that player.");
         }
@@ -258,7 +270,7 @@ std::optional<std::size_t> FindText(std::span<const std::uint8_t> data, std::str
     return found;
 }
 
-GameStatus Parse(std::span<const std::uint8_t> data, GameFileLayout& layout)
+GameStatus Parse(std::span<const std::uint8_t> data, GameFileLayout& layout, const PlayerVisitor& onPlayer)
 {
     layout = GameFileLayout{};
     const auto marker = ScanPlayerMarker(data);
@@ -266,7 +278,7 @@ GameStatus Parse(std::span<const std::uint8_t> data, GameFileLayout& layout)
         return GameStatus::Failure(GameMessages::kErrorReadingDatabase);
     layout.playerMarker = *marker;
     layout.playersStart = *marker + 8 + kPlayerMarkerTail;
-    if (layout.playersStart > data.size() || !ParsePlayers(data, layout.playersStart, layout))
+    if (layout.playersStart > data.size() || !ParsePlayers(data, layout.playersStart, layout, onPlayer))
         return GameStatus::Failure(GameMessages::kErrorReadingDatabase);
 
     layout.teamMarker = FindText(data, "CrTeam", layout.playersEnd);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -76,10 +77,16 @@ std::optional<std::size_t> ScanPlayerMarker(std::span<const std::uint8_t> data);
 // First occurrence of text at or after start.
 std::optional<std::size_t> FindText(std::span<const std::uint8_t> data, std::string_view text, std::size_t start);
 
+// Called with each player entry as soon as it is read, while its bytes are
+// still at hand: building the model then costs no second walk over a large
+// file.
+using PlayerVisitor = std::function<void(const PlayerEntryLayout&)>;
+
 // Locates every item of a game file. Fails with the message to show when
 // the file cannot be taken as a game file (no player marker, a file ending
-// inside the players, lists the model cannot hold, duplicate ids ...).
-GameStatus Parse(std::span<const std::uint8_t> data, GameFileLayout& layout);
+// inside the players, lists the model cannot hold, duplicate ids ...); the
+// visitor may have seen players by then.
+GameStatus Parse(std::span<const std::uint8_t> data, GameFileLayout& layout, const PlayerVisitor& onPlayer = nullptr);
 
 } // namespace GameFileFormat
 

@@ -25,19 +25,18 @@ void StoreAt(std::vector<T>& table, std::size_t index, T value)
 
 namespace GameFileReader {
 
-void ReadPlayers(CGame& game, std::span<const std::uint8_t> data, const GameFileLayout& layout)
+void ReadPlayer(CGame& game, const std::shared_ptr<const FileBytes>& bytes, const PlayerEntryLayout& entry)
 {
-    for (const auto& entry : layout.players) {
-        auto player = std::make_unique<CPlayer>();
-        player->m_nId = entry.id;
-        player->m_strGivenNames = TextAt(data, entry.given);
-        player->m_strFamilyName = TextAt(data, entry.family);
-        player->m_strInitials = TextAt(data, entry.initials);
-        std::copy_n(data.data() + entry.recordOffset, PlayerLayout::kSize, player->m_playerRecord.begin());
-        player->DecodeBirthAndSalary();
-        StoreAt(game.m_players, entry.id, std::move(player));
-        game.m_loadedPlayerOrder.push_back(entry.id);
-    }
+    const auto data = bytes->Span();
+    auto player = std::make_unique<CPlayer>();
+    player->m_nId = entry.id;
+    player->m_strGivenNames = TextAt(data, entry.given);
+    player->m_strFamilyName = TextAt(data, entry.family);
+    player->m_strInitials = TextAt(data, entry.initials);
+    player->ShareRecord(std::shared_ptr<const std::uint8_t>(bytes, data.data() + entry.recordOffset));
+    player->DecodeBirthAndSalary();
+    StoreAt(game.m_players, entry.id, std::move(player));
+    game.m_loadedPlayerOrder.push_back(entry.id);
 }
 
 void ReadTeams(CGame& game, std::span<const std::uint8_t> data, const GameFileLayout& layout)

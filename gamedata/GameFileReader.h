@@ -1,8 +1,10 @@
 #pragma once
 
+#include "FileBytes.h"
 #include "GameFileLayout.h"
 
 #include <cstdint>
+#include <memory>
 #include <span>
 
 class CGame;
@@ -11,8 +13,9 @@ class CGame;
 // parsed by CGame::LoadGameFile; these fill the tables from the layout.
 namespace GameFileReader {
 
-// One CPlayer per player record, stored at its id.
-void ReadPlayers(CGame& game, std::span<const std::uint8_t> data, const GameFileLayout& layout);
+// The CPlayer of one player entry, stored at its id; its record stays in
+// `bytes` until edited. Called for each entry in file order.
+void ReadPlayer(CGame& game, const std::shared_ptr<const FileBytes>& bytes, const PlayerEntryLayout& entry);
 
 // The header's name lists and one CTeam per team record; the squads then
 // decide each listed player's team.

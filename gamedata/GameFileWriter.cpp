@@ -47,6 +47,13 @@ public:
         return std::string(reinterpret_cast<const char*>(m_source.data() + span.offset + 1), span.length);
     }
 
+    bool SourceHolds(const StringSpan& span, const std::string& text) const
+    {
+        return span.length == text.size() && std::memcmp(m_source.data() + span.offset + 1, text.data(), text.size()) == 0;
+    }
+
+    const std::uint8_t* SourceAt(std::size_t offset) const { return m_source.data() + offset; }
+
 private:
     std::span<const std::uint8_t> m_source;
     ByteSink& m_out;
@@ -106,17 +113,37 @@ GameStatus WriteHeader(const CGame& game, const HeaderLayout& header, Emitter& o
     return {};
 }
 
+// A player whose record is still the source's own bytes and whose names are
+// as the source has them is copied along with his unchanged neighbours in
+// one stretch, so an untouched file is written in a few large blocks.
+bool AsInSource(const CPlayer& player, const PlayerEntryLayout& entry, const Emitter& out)
+{
+    return player.RecordData() == out.SourceAt(entry.recordOffset) && out.SourceHolds(entry.given, player.m_strGivenNames)
+        && out.SourceHolds(entry.family, player.m_strFamilyName) && out.SourceHolds(entry.initials, player.m_strInitials);
+}
+
 GameStatus WritePlayers(const CGame& game, const GameFileLayout& layout, Emitter& out)
 {
+    std::size_t stretchStart = 0, stretchEnd = 0;
     for (const auto& entry : layout.players) {
         const CPlayer& player = *game.Player(entry.id);
+        if (AsInSource(player, entry, out)) {
+            if (stretchEnd != entry.offset) {
+                ORBEK_TRY(out.Copy(stretchStart, stretchEnd));
+                stretchStart = entry.offset;
+            }
+            stretchEnd = entry.End();
+            continue;
+        }
+        ORBEK_TRY(out.Copy(stretchStart, stretchEnd));
+        stretchStart = stretchEnd = 0;
         ORBEK_TRY(out.U16(entry.id));
         ORBEK_TRY(out.String(player.m_strGivenNames));
         ORBEK_TRY(out.String(player.m_strFamilyName));
         ORBEK_TRY(out.String(player.m_strInitials));
-        ORBEK_TRY(out.Raw(player.m_playerRecord.data(), player.m_playerRecord.size()));
+        ORBEK_TRY(out.Raw(player.RecordData(), PlayerLayout::kSize));
     }
-    return {};
+    return out.Copy(stretchStart, stretchEnd);
 }
 
 GameStatus WriteTeamRecord(const CTeam& team, const TeamEntryLayout& entry, Emitter& out)

@@ -98,8 +98,8 @@ bool DiffersFromCopy(const CPlayer& player, const CPlayer& copy)
     return player.m_nId != copy.m_nId || player.m_strGivenNames != copy.m_strGivenNames
         || player.m_strFamilyName != copy.m_strFamilyName || player.m_strInitials != copy.m_strInitials
         || player.m_nSalary != copy.m_nSalary || player.m_dtBirth != copy.m_dtBirth
-        || !std::equal(player.m_playerRecord.begin() + kComparedFrom, player.m_playerRecord.end(),
-            copy.m_playerRecord.begin() + kComparedFrom);
+        || !std::equal(player.RecordData() + kComparedFrom, player.RecordData() + PlayerLayout::kSize,
+            copy.RecordData() + kComparedFrom);
 }
 
 void RefreshAbilities(const CPlayer& player, PlayerFormValues& values, PlayerFormValues& shown)

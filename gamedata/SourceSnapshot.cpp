@@ -1,47 +1,31 @@
 #include "SourceSnapshot.h"
 
-#include "FileIO.h"
-
-#include <system_error>
-
-namespace fs = std::filesystem;
+#include <algorithm>
 
 namespace {
 
-std::string ChangedOnDisk(const std::string& path)
+GameStatus ChangedOnDisk(const std::string& path)
 {
-    return "Cannot save \"" + path + "\": the file has changed on disk since it was loaded (another program "
-        "wrote to it). Open it again to edit what it holds now. Nothing was written.";
+    return GameStatus::Failure("Cannot save \"" + path + "\": the file has changed on disk since it was loaded "
+        "(another program wrote to it). Open it again to edit what it holds now. Nothing was written.");
 }
 
 } // namespace
 
-SourceSnapshot::Stamp SourceSnapshot::StampOf(const std::string& path)
-{
-    const fs::path file(std::u8string(path.begin(), path.end()));
-    std::error_code sizeError, timeError;
-    Stamp stamp;
-    stamp.size = fs::file_size(file, sizeError);
-    stamp.time = fs::last_write_time(file, timeError);
-    stamp.valid = !sizeError && !timeError;
-    return stamp;
-}
-
-void SourceSnapshot::Loaded(const Stamp& stamp, std::vector<std::uint8_t> bytes, GameFileLayout layout)
+void SourceSnapshot::Loaded(const FileIO::FileStamp& stamp, std::shared_ptr<const FileBytes> bytes, GameFileLayout layout)
 {
     m_stamp = stamp;
     m_bytes = std::move(bytes);
     m_layout = std::move(layout);
-    m_bHaveBytes = true;
 }
 
 void SourceSnapshot::Saved(const std::string& path)
 {
-    m_bytes.clear();
-    m_bytes.shrink_to_fit();
+    // The model's unedited records may still share the old bytes; the
+    // snapshot no longer stands for the file.
+    m_bytes.reset();
     m_layout = GameFileLayout{};
-    m_bHaveBytes = false;
-    m_stamp = StampOf(path);
+    m_stamp = FileIO::StampOf(path);
 }
 
 void SourceSnapshot::Forget()
@@ -49,27 +33,38 @@ void SourceSnapshot::Forget()
     *this = SourceSnapshot{};
 }
 
-GameStatus SourceSnapshot::Current(const std::string& path, std::vector<std::uint8_t>& scratch,
-    GameFileLayout& scratchLayout, const std::vector<std::uint8_t>*& data, const GameFileLayout*& layout) const
+GameStatus SourceSnapshot::Current(const std::string& path, Source& source, GameFileLayout& scratchLayout) const
 {
-    const Stamp now = StampOf(path);
+    const FileIO::FileStamp now = FileIO::StampOf(path);
     const bool untouched = now.valid && now == m_stamp;
-    if (m_bHaveBytes && untouched) {
-        data = &m_bytes;
-        layout = &m_layout;
+    if (m_bytes && untouched && !m_bytes->CutShort()) {
+        source = {m_bytes, &m_layout, m_stamp};
         return {};
     }
-    // Without the bytes (after a save) only the stamp can tell; with them a
-    // file that was merely touched still counts as the loaded one.
-    if (!m_bHaveBytes && !untouched)
-        return GameStatus::Failure(ChangedOnDisk(path));
-    if (auto status = FileIO::ReadWholeFile(path, scratch); !status)
+    // Without the bytes (after a save) only the stamp can tell, and mapped
+    // bytes are the file itself; a private copy can be compared, so a file
+    // that was merely touched still counts as the loaded one. A file that
+    // cannot even be looked at is read below, which says why.
+    if (now.valid && !untouched && (!m_bytes || m_bytes->IsMapped()))
+        return ChangedOnDisk(path);
+    if (m_bytes && m_bytes->CutShort())
+        return ChangedOnDisk(path);
+    std::shared_ptr<const FileBytes> reread;
+    if (auto status = FileBytes::Load(path, FileBytes::Access::Read, reread); !status)
         return status;
-    if (m_bHaveBytes && scratch != m_bytes)
-        return GameStatus::Failure(ChangedOnDisk(path));
-    if (auto status = GameFileFormat::Parse(scratch, scratchLayout); !status)
+    if (m_bytes && !std::ranges::equal(reread->Span(), m_bytes->Span()))
+        return ChangedOnDisk(path);
+    if (auto status = GameFileFormat::Parse(reread->Span(), scratchLayout); !status)
         return status;
-    data = &scratch;
-    layout = &scratchLayout;
+    source = {std::move(reread), &scratchLayout, now};
+    return {};
+}
+
+GameStatus SourceSnapshot::StillIntact(const std::string& path, const Source& source)
+{
+    if (!source.bytes->IsMapped())
+        return {};
+    if (source.bytes->CutShort() || FileIO::StampOf(path) != source.stamp)
+        return ChangedOnDisk(path);
     return {};
 }

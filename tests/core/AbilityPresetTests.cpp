@@ -77,7 +77,7 @@ TEST(AbilityPresets, TheImagesHoldTheGameProfilesValuesAndTheFormsTypeChoosesOne
 TEST(AbilityPresets, ApplyingCopiesExactlyTheAbilityBytesTheFormDoesNotOwn)
 {
     CPlayer player;
-    player.m_playerRecord.fill(0x11);
+    std::ranges::fill(player.EditRecord(), std::uint8_t{0x11});
     const CPlayer before = player;
     const auto& image = AbilityPresets::SuperImage();
     AbilityPresets::ApplyAbilities(player, image);
@@ -88,8 +88,8 @@ TEST(AbilityPresets, ApplyingCopiesExactlyTheAbilityBytesTheFormDoesNotOwn)
     };
     for (std::size_t r = 0; r < PlayerLayout::kSize; ++r) {
         const bool inArea = r >= 772 && r < 1272;
-        const std::uint8_t expected = inArea && !isKept(r - 772) ? image[r - 772] : before.m_playerRecord[r];
-        ASSERT_EQ(player.m_playerRecord[r], expected) << "record offset " << r;
+        const std::uint8_t expected = inArea && !isKept(r - 772) ? image[r - 772] : before.Byte(r);
+        ASSERT_EQ(player.Byte(r), expected) << "record offset " << r;
     }
 }
 

@@ -37,7 +37,7 @@ TEST(PlayerForm, StoringUntouchedValuesChangesNothingAndTheComparisonSkipsTheFir
     CPlayer player = copy;
     const auto shown = PlayerForm::Fill(player, 19);
     ASSERT_TRUE(PlayerForm::Store(player, shown, shown));
-    EXPECT_EQ(player.m_playerRecord, copy.m_playerRecord);
+    EXPECT_EQ(player.CopyRecord(), copy.CopyRecord());
 
     player.SetU32(4, 0xDEADBEEF);
     EXPECT_FALSE(PlayerForm::DiffersFromCopy(player, copy));
@@ -70,7 +70,7 @@ TEST(PlayerForm, AnInvalidDateOrUnstorableNumberWritesNothing)
     values = shown;
     values.contract = -3;
     EXPECT_EQ(PlayerForm::Store(player, values, shown).message(), "Please enter an integer.");
-    EXPECT_EQ(player.m_playerRecord, original.m_playerRecord);
+    EXPECT_EQ(player.CopyRecord(), original.CopyRecord());
 
     values = shown;
     values.salary = 98303;

@@ -39,7 +39,7 @@ TEST(Reader, TheModelHoldsEveryPlayerWithHisStatisticsAndEveryTeamAsTheFileDescr
         EXPECT_EQ(player->m_strGivenNames, expected.givenNames);
         EXPECT_EQ(player->m_strFamilyName, expected.familyName);
         EXPECT_EQ(player->m_strInitials, expected.initials);
-        EXPECT_TRUE(SameRecord(file.built.bytes, file.built.players[i].record, player->m_playerRecord));
+        EXPECT_TRUE(SameRecord(file.built.bytes, file.built.players[i].record, player->CopyRecord()));
         EXPECT_EQ(player->m_bModified, 0u);
         for (int c = 0; c < 4; ++c) {
             for (int st = 0; st < 17; ++st) {

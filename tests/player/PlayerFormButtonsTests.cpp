@@ -37,7 +37,7 @@ constexpr std::size_t kArea = layout::kAbilityStart;
 double DoubleAt(const CPlayer& player, std::size_t areaOffset)
 {
     double value = 0;
-    std::memcpy(&value, player.m_playerRecord.data() + kArea + areaOffset, sizeof value);
+    std::memcpy(&value, player.RecordData() + kArea + areaOffset, sizeof value);
     return value;
 }
 
@@ -140,7 +140,7 @@ void PlayerFormButtonsTests::presetsTakeTheImageOfTheFormsTypeAndStoreTheFormsVa
     Radio("radioAllRounder")->click();
     Click("buttonGood");
     const auto& allRounder = AbilityPresets::LevelImage(AbilityPresets::Level::Good, 2);
-    QVERIFY(std::equal(allRounder.begin() + 304, allRounder.begin() + 432, bowler.m_playerRecord.begin() + kArea + 304));
+    QVERIFY(std::equal(allRounder.begin() + 304, allRounder.begin() + 432, bowler.RecordData() + kArea + 304));
     QCOMPARE(bowler.U32(layout::kType), 2u);
 
     // No type selected: the batsman's image.
@@ -159,9 +159,9 @@ void PlayerFormButtonsTests::presetsTakeTheImageOfTheFormsTypeAndStoreTheFormsVa
     QVERIFY(!f.Child<QCheckBox>("checkKeeper")->isChecked());
 
     Click("buttonGood");
-    const CPlayer::Record once = p.m_playerRecord;
+    const CPlayer::Record once = p.CopyRecord();
     Click("buttonGood");
-    QVERIFY(p.m_playerRecord == once);
+    QVERIFY(p.CopyRecord() == once);
     QVERIFY(f.m_messages.MessageTexts().isEmpty());
 }
 
@@ -250,7 +250,7 @@ void PlayerFormButtonsTests::copyFromABowlerCopiesTheAbilityAreaOnly()
         ChooseInCopyFrom(id, button);
         Click("buttonCopyFrom");
     }
-    QVERIFY(f.Player(m_keeper).m_playerRecord == before.m_playerRecord);
+    QVERIFY(f.Player(m_keeper).CopyRecord() == before.CopyRecord());
     ChooseInCopyFrom(m_bowler);
     Click("buttonCopyFrom");
     QCOMPARE(f.Child<QComboBox>("comboBowlStyle")->currentText(), QStringLiteral("Fast"));
@@ -263,9 +263,9 @@ void PlayerFormButtonsTests::copyFromABowlerCopiesTheAbilityAreaOnly()
     QCOMPARE(p.U32(layout::kType), 3u);
     QCOMPARE(p.Byte(kArea + 100), std::uint8_t{0x77});
     QCOMPARE(p.Byte(layout::kSide), 0x55); // the copied preference byte survives the commit
-    QVERIFY(std::equal(p.m_playerRecord.begin(), p.m_playerRecord.begin() + kArea, before.m_playerRecord.begin()));
-    QVERIFY(std::equal(p.m_playerRecord.begin() + kArea + 500, p.m_playerRecord.end(),
-        before.m_playerRecord.begin() + kArea + 500));
+    QVERIFY(std::equal(p.RecordData(), p.RecordData() + kArea, before.RecordData()));
+    QVERIFY(std::equal(p.RecordData() + kArea + 500, p.RecordData() + PlayerLayout::kSize,
+        before.RecordData() + kArea + 500));
 }
 
 void PlayerFormButtonsTests::copyFromAFullTimeKeeperChecksTheKeeperControls()
@@ -287,7 +287,7 @@ void PlayerFormButtonsTests::statsOkMarksThePlayerOnlyWhenTheFiguresChanged()
 {
     FormFixture& f = *m_fixture;
     f.Select(m_batsman);
-    const CPlayer::Record before = f.Player(m_batsman).m_playerRecord;
+    const CPlayer::Record before = f.Player(m_batsman).CopyRecord();
     // Cancel after an edit, and OK without one, change nothing.
     for (const bool ok : {false, true}) {
         WhenModalOpens<CPlayerStatsDlg>([ok](CPlayerStatsDlg* dialog) {
@@ -297,7 +297,7 @@ void PlayerFormButtonsTests::statsOkMarksThePlayerOnlyWhenTheFiguresChanged()
         });
         Click("buttonStats");
     }
-    QVERIFY(f.Player(m_batsman).m_playerRecord == before);
+    QVERIFY(f.Player(m_batsman).CopyRecord() == before);
     QCOMPARE(f.Player(m_batsman).m_bModified, 0u);
 
     QString shownName;

@@ -95,11 +95,11 @@ void PlayerFormTests::fillingMarksNothingAndTypingOrClickingMarksAtOnce()
     QCOMPARE(f.App().Game().m_bModified, 0u);
     QVERIFY(!Marked(m_first) && f.m_messages.MessageTexts().isEmpty());
 
-    const CPlayer::Record before = f.Player(m_first).m_playerRecord;
+    const CPlayer::Record before = f.Player(m_first).CopyRecord();
     QTest::keyClicks(f.Child<QLineEdit>("editFamilyName"), QStringLiteral("x"));
     QCOMPARE(f.Label(m_first), QStringLiteral("Smith JA*")); // marked, the name not yet committed
     QVERIFY(f.Player(m_first).m_bModified && f.App().Game().m_bModified);
-    QVERIFY(f.Player(m_first).m_playerRecord == before);
+    QVERIFY(f.Player(m_first).CopyRecord() == before);
 
     f.Select(m_second);
     Radio("radioBowler")->click();
@@ -260,7 +260,7 @@ void PlayerFormTests::aValueTheGameCannotStoreRefusesTheCommit()
     f.Select(m_second);
     QCOMPARE(f.m_messages.MessageTexts(), QStringList{message});
     QCOMPARE(f.Form().CurrentPlayer(), int(m_first));
-    QVERIFY(f.Player(m_first).m_playerRecord == before.m_playerRecord);
+    QVERIFY(f.Player(m_first).CopyRecord() == before.CopyRecord());
     QCOMPARE(f.Player(m_first).m_strFamilyName, before.m_strFamilyName);
     QCOMPARE(f.Child<QLineEdit>("editFamilyName")->text(), QStringLiteral("Jones"));
 

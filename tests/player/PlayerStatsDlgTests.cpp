@@ -176,7 +176,7 @@ void PlayerStatsDlgTests::bestBowlingIsReadAtTheFirstHyphen()
 
 void PlayerStatsDlgTests::aBestBowlingWithoutAHyphenIsRefusedPerCompetition()
 {
-    const CPlayer::Record before = Player().m_playerRecord;
+    const CPlayer::Record before = Player().CopyRecord();
     const char* messages[] = {"Invalid First Class Best Bowling value.", "Invalid One-day Best Bowling value.",
         "Invalid Test match Best Bowling value.", "Invalid One-day International Best Bowling value."};
     for (std::size_t row = 0; row < 4; ++row) {
@@ -187,7 +187,7 @@ void PlayerStatsDlgTests::aBestBowlingWithoutAHyphenIsRefusedPerCompetition()
         Click(*dialog, "buttonOk");
         QCOMPARE(m_messages.MessageTexts(), QStringList{QString::fromLatin1(messages[row])});
         QVERIFY(dialog->isVisible());
-        QVERIFY(Player().m_playerRecord == before);
+        QVERIFY(Player().CopyRecord() == before);
     }
     // Two refused: only the first is reported.
     m_messages.Clear();
@@ -200,7 +200,7 @@ void PlayerStatsDlgTests::aBestBowlingWithoutAHyphenIsRefusedPerCompetition()
 
 void PlayerStatsDlgTests::clearAllStatsReachesTheRecordOnlyThroughOk()
 {
-    const CPlayer::Record before = Player().m_playerRecord;
+    const CPlayer::Record before = Player().CopyRecord();
     for (const char* close : {"buttonCancel", "buttonOk"}) {
         const auto dialog = Open();
         Click(*dialog, "buttonClearAllStats");
@@ -210,7 +210,7 @@ void PlayerStatsDlgTests::clearAllStatsReachesTheRecordOnlyThroughOk()
             QCOMPARE(derived->text(), QString());
         QVERIFY(!dialog->findChild<QLabel*>(QStringLiteral("labelName"))->text().isEmpty());
         Click(*dialog, close);
-        QCOMPARE(Player().m_playerRecord == before, QByteArray(close) == "buttonCancel");
+        QCOMPARE(Player().CopyRecord() == before, QByteArray(close) == "buttonCancel");
     }
     for (Competition competition : PlayerStats::kCompetitions) {
         for (std::size_t stat = 0; stat < PlayerStats::kStatCount; ++stat)
@@ -220,7 +220,7 @@ void PlayerStatsDlgTests::clearAllStatsReachesTheRecordOnlyThroughOk()
 
 void PlayerStatsDlgTests::updateAvgRecomputesWithoutStoringAndRefusesNonIntegers()
 {
-    const CPlayer::Record before = Player().m_playerRecord;
+    const CPlayer::Record before = Player().CopyRecord();
     const auto dialog = Open();
     QLineEdit* runs = dialog->BattingEdit(kFirstClass, Dlg::Runs);
     runs->setText(QStringLiteral(" 800"));
@@ -249,7 +249,7 @@ void PlayerStatsDlgTests::updateAvgRecomputesWithoutStoringAndRefusesNonIntegers
         QVERIFY(dialog->isVisible());
     }
     Click(*dialog, "buttonCancel");
-    QVERIFY(Player().m_playerRecord == before);
+    QVERIFY(Player().CopyRecord() == before);
 }
 
 QTEST_MAIN(PlayerStatsDlgTests)
