@@ -36,7 +36,7 @@ void WritePlayersCsv(const CGame& game, std::ostream& out)
 
 void RunExport(const ExportOptions& options, CommandContext& ctx)
 {
-    CGame game;
+    GameSession::CommandGame game(ctx);
     if (!GameSession::Load(game, options.file, ctx))
         return;
     if (options.output.empty()) {

@@ -110,7 +110,7 @@ bool ReadRow(const CGame& game, const CsvRow& header, const CsvRow& row, std::si
 
 void RunImport(const ImportOptions& options, CommandContext& ctx)
 {
-    CGame game;
+    GameSession::CommandGame game(ctx);
     if (!GameSession::Load(game, options.file, ctx))
         return;
     const std::string nothing = "; nothing was written";

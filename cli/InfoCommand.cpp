@@ -21,7 +21,7 @@ struct InfoOptions
 
 void RunInfo(const InfoOptions& options, CommandContext& ctx)
 {
-    CGame game;
+    GameSession::CommandGame game(ctx);
     if (!GameSession::Load(game, options.file, ctx))
         return;
 

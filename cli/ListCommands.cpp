@@ -123,14 +123,14 @@ void AddListCommands(CLI::App& app, CommandContext& ctx)
 {
     auto players = std::make_shared<ListOptions>();
     AddListCommand(app, "players", "List every player in id order", players, false)->callback([players, &ctx] {
-        CGame game;
+        GameSession::CommandGame game(ctx);
         if (GameSession::Load(game, players->file, ctx))
             PrintRecords(kPlayerView, Present(game.m_players), players->format, false, ctx.out);
     });
 
     auto player = std::make_shared<ListOptions>();
     AddListCommand(app, "player", "Show one player with every key", player, true)->callback([player, &ctx] {
-        CGame game;
+        GameSession::CommandGame game(ctx);
         if (!GameSession::Load(game, player->file, ctx))
             return;
         const CPlayer* record = game.Player(player->id);
@@ -141,14 +141,14 @@ void AddListCommands(CLI::App& app, CommandContext& ctx)
 
     auto teams = std::make_shared<ListOptions>();
     AddListCommand(app, "teams", "List every team in id order", teams, false)->callback([teams, &ctx] {
-        CGame game;
+        GameSession::CommandGame game(ctx);
         if (GameSession::Load(game, teams->file, ctx))
             PrintRecords(kTeamView, Present(game.m_teams), teams->format, false, ctx.out);
     });
 
     auto team = std::make_shared<ListOptions>();
     AddListCommand(app, "team", "Show one team with every key", team, true)->callback([team, &ctx] {
-        CGame game;
+        GameSession::CommandGame game(ctx);
         if (!GameSession::Load(game, team->file, ctx))
             return;
         const CTeam* record = game.Team(team->id);

@@ -128,7 +128,7 @@ std::vector<std::string> Players(const CPlayer& before, const CPlayer& after)
         for (const Stat stat : PlayerKeys::StatOrder())
             compare(PlayerKeys::StatKeyName(competition, stat));
 
-    const auto offsets = UnnamedDifferences(before.m_playerRecord, after.m_playerRecord, NamedPlayerBytes());
+    const auto offsets = UnnamedDifferences(before.CopyRecord(), after.CopyRecord(), NamedPlayerBytes());
     if (!offsets.empty())
         lines.push_back(prefix + "record bytes at offsets " + OffsetRanges(offsets) + " differ");
     return lines;

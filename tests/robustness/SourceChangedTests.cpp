@@ -1,6 +1,8 @@
 // The game file removed or replaced by another game between load and save
 // (the game itself or a copy running while the editor holds the file): the
-// save must notice and refuse, leaving whatever is on disk now untouched.
+// save must notice and refuse, leaving whatever is on disk now untouched,
+// whether the loaded bytes are a copy (the editor) or the mapped file
+// (orbek-cli).
 #include "SaveFaultHelpers.h"
 
 namespace fs = std::filesystem;
@@ -25,12 +27,15 @@ TEST(SourceChangedTest, saveOrSaveAsAfterTheFileWasRemovedOrReplacedIsRefusedAnd
         {"another game", 1400, true, "changed on disk since it was loaded"},
         {"another game with the same ids", 1500, false, "changed on disk since it was loaded"},
     };
+    for (const bool map : {false, true})
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.change) + (c.saveAs ? ", save as" : ", save"));
+        SCOPED_TRACE(std::string(c.change) + (c.saveAs ? ", save as" : ", save") + (map ? ", mapped" : ", read"));
         SaveScene scene(GameOfPlayers(1500));
         const auto copy = scene.folder / "COPY.CAP";
         auto args = SaveArgs(scene.path, c.saveAs ? copy : fs::path());
         args.insert(args.begin() + 1, "--wait"); // the driver waits for a line between load and save
+        if (map)
+            args.insert(args.begin() + 1, "--map");
         ChildProcess child({.argv = args});
         ASSERT_EQ(child.ReadLine(), "loaded");
         std::vector<std::uint8_t> now;
