@@ -9,5 +9,8 @@
 // 1 failed or refused, 2 wrong usage).
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// Every command's name, as help lists them.
+std::vector<std::string> CommandNames();
+
 // The version text of the program.
 inline constexpr const char* kVersionText = "1.0b15 - Feb  3 1999";

@@ -70,7 +70,7 @@ void CheckSquads(std::span<const std::uint8_t> data, const GameFileLayout& layou
             ++listings[id][entry.id];
     }
     for (const auto& player : layout.players) {
-        const std::uint16_t ownTeam = ByteOrder::GetU16(data.data() + player.recordOffset + PlayerLayout::wTeam);
+        const std::uint16_t ownTeam = ByteOrder::GetU16(data.data() + player.RecordOffset() + PlayerLayout::wTeam);
         const auto found = listings.find(player.id);
         if (found == listings.end()) {
             if (ownTeam != kNoTeam)

@@ -28,8 +28,9 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kWriteBlock = 1 << 20;
-// How much written data may wait before the disk is asked to start on it.
-constexpr std::uint64_t kWritebackStep = 8 << 20;
+// How much written data may wait before the disk is asked to start on it:
+// every block, which measured best for small and large games alike.
+constexpr std::uint64_t kWritebackStep = kWriteBlock;
 
 fs::path PathOf(const std::string& utf8)
 {

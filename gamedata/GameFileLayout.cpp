@@ -121,19 +121,23 @@ bool ParsePlayers(std::span<const std::uint8_t> data, std::size_t start, GameFil
     while (true) {
         PlayerEntryLayout entry;
         entry.offset = in.pos();
-        if (!in.U16(entry.id) || !in.String(entry.given) || !in.String(entry.family) || !in.String(entry.initials))
+        StringSpan names[3];
+        if (!in.U16(entry.id) || !in.String(names[0]) || !in.String(names[1]) || !in.String(names[2]))
             return false;
-        entry.recordOffset = in.pos();
+        for (int i = 0; i < 3; ++i)
+            entry.lengths[i] = static_cast<std::uint8_t>(names[i].length);
         if (!in.Skip(PlayerLayout::kSize))
             return false;
         // Where the entry after the next one starts if names keep their length.
-        const std::size_t guess = in.pos() + (in.pos() - entry.offset);
-        if (guess < data.size())
+        const std::size_t step = in.pos() - entry.offset;
+        for (std::size_t guess = in.pos() + step, k = 0; k < 3 && guess + 64 < data.size(); guess += step, ++k) {
             PrefetchForRead(data.data() + guess);
+            PrefetchForRead(data.data() + guess + 64);
+        }
         layout.players.push_back(entry);
         if (onPlayer)
             onPlayer(entry);
-        const auto tag = ByteOrder::GetU16(data.data() + entry.recordOffset + PlayerLayout::wNextTag);
+        const auto tag = ByteOrder::GetU16(data.data() + entry.RecordOffset() + PlayerLayout::wNextTag);
         if (tag != PlayerLayout::kNextTagMore)
             break;
     }
@@ -236,7 +240,7 @@ GameStatus CheckLimits(const GameFileLayout& layout)
 
 std::size_t PlayerEntryLayout::End() const
 {
-    return recordOffset + PlayerLayout::kSize;
+    return RecordOffset() + PlayerLayout::kSize;
 }
 
 namespace GameFileFormat {

@@ -27,12 +27,18 @@ struct HeaderLayout
     bool valid = false;
 };
 
+// Kept small (a large game has 65,535 of them): the strings follow the id
+// back to back, so their lengths place everything.
 struct PlayerEntryLayout
 {
     std::size_t offset = 0; // of the id
     std::uint16_t id = 0;
-    StringSpan given, family, initials;
-    std::size_t recordOffset = 0; // 1290-byte record
+    std::uint8_t lengths[3] = {}; // given names, family name, initials
+
+    StringSpan Given() const { return {offset + 2, lengths[0]}; }
+    StringSpan Family() const { return {Given().End(), lengths[1]}; }
+    StringSpan Initials() const { return {Family().End(), lengths[2]}; }
+    std::size_t RecordOffset() const { return Initials().End(); } // 1290-byte record
     std::size_t End() const;
 };
 

@@ -30,10 +30,10 @@ void ReadPlayer(CGame& game, const std::shared_ptr<const FileBytes>& bytes, cons
     const auto data = bytes->Span();
     auto player = std::make_unique<CPlayer>();
     player->m_nId = entry.id;
-    player->m_strGivenNames = TextAt(data, entry.given);
-    player->m_strFamilyName = TextAt(data, entry.family);
-    player->m_strInitials = TextAt(data, entry.initials);
-    player->ShareRecord(std::shared_ptr<const std::uint8_t>(bytes, data.data() + entry.recordOffset));
+    player->m_strGivenNames = TextAt(data, entry.Given());
+    player->m_strFamilyName = TextAt(data, entry.Family());
+    player->m_strInitials = TextAt(data, entry.Initials());
+    player->ShareRecord(std::shared_ptr<const std::uint8_t>(bytes, data.data() + entry.RecordOffset()));
     player->DecodeBirthAndSalary();
     StoreAt(game.m_players, entry.id, std::move(player));
     game.m_loadedPlayerOrder.push_back(entry.id);

@@ -118,8 +118,8 @@ GameStatus WriteHeader(const CGame& game, const HeaderLayout& header, Emitter& o
 // one stretch, so an untouched file is written in a few large blocks.
 bool AsInSource(const CPlayer& player, const PlayerEntryLayout& entry, const Emitter& out)
 {
-    return player.RecordData() == out.SourceAt(entry.recordOffset) && out.SourceHolds(entry.given, player.m_strGivenNames)
-        && out.SourceHolds(entry.family, player.m_strFamilyName) && out.SourceHolds(entry.initials, player.m_strInitials);
+    return player.RecordData() == out.SourceAt(entry.RecordOffset()) && out.SourceHolds(entry.Given(), player.m_strGivenNames)
+        && out.SourceHolds(entry.Family(), player.m_strFamilyName) && out.SourceHolds(entry.Initials(), player.m_strInitials);
 }
 
 GameStatus WritePlayers(const CGame& game, const GameFileLayout& layout, Emitter& out)

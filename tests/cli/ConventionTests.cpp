@@ -1,4 +1,5 @@
 // The tool's conventions: help, version, usage errors and the demo game.
+#include "CliApp.h"
 #include "CliTestSupport.h"
 
 #include <filesystem>
@@ -12,8 +13,11 @@ TEST(Conventions, VersionAndHelpForTheToolAndEachCommandExitZero)
     EXPECT_EQ(version.out, "1.0b15 - Feb  3 1999\n");
     const CliRun run = RunExe({"--help"});
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* command : {"info", "players", "player", "teams", "team", "set", "move", "team-set", "export",
-             "import", "save", "validate", "diff"}) {
+    // A command line naming a command sets up only that command's family.
+    const std::vector<std::string> commands = {"info", "players", "player", "teams", "team", "set", "move",
+        "team-set", "export", "import", "save", "validate", "diff"};
+    EXPECT_EQ(CommandNames(), commands);
+    for (const auto& command : commands) {
         EXPECT_TRUE(Contains(run.out, command)) << command;
         const CliRun help = RunExe({command, "--help"});
         EXPECT_EQ(help.exitCode, 0) << command;
