@@ -2,7 +2,8 @@
 // seed followed by the bytes of a game file. When the file loads, a few
 // random edits are made, the game is saved to another file, and that file
 // must load again into exactly the model that was saved; the loaded file
-// itself must not change.
+// itself must not change. The seed's top bit loads the file mapped, as
+// orbek-cli does, instead of reading a copy, as the editor does.
 #include "CGame.h"
 #include "GameFileLayout.h"
 #include "ModelSnapshot.h"
@@ -50,6 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::remove(target.c_str());
 
     CGame game;
+    if (seed >> 63)
+        game.SetSourceAccess(FileBytes::Access::Map);
     if (!game.LoadGameFile(source))
         return 0;
     GameFileLayout layout;
