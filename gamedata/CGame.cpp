@@ -40,6 +40,12 @@ CTeam* CGame::Team(std::uint32_t id) const
     return id < m_teams.size() ? m_teams[id].get() : nullptr;
 }
 
+bool CGame::HasNameSlot(std::size_t list, std::uint16_t id) const
+{
+    const auto& ids = m_headerNameIds.at(list);
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
+
 const std::string& CGame::TeamName(std::size_t id) const
 {
     static const std::string kEmpty;
@@ -53,6 +59,8 @@ void CGame::FreeGameData()
     m_teams.clear();
     m_loadedPlayerOrder.clear();
     m_loadedTeamOrder.clear();
+    for (auto& ids : m_headerNameIds)
+        ids.clear();
     m_source.Forget();
 }
 

@@ -5,6 +5,7 @@
 #include "GameError.h"
 #include "SourceSnapshot.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -81,6 +82,11 @@ public:
     // the file on disk against them before it writes anything.
     std::vector<std::uint16_t> m_loadedPlayerOrder;
     std::vector<std::uint16_t> m_loadedTeamOrder;
+
+    // The ids whose names the header's lists hold (full names, short names,
+    // abbreviations), as loaded: the file has a place for these names only.
+    std::array<std::vector<std::uint16_t>, 3> m_headerNameIds;
+    bool HasNameSlot(std::size_t list, std::uint16_t id) const;
 
     // The label the tree shows for a player: display name, "*" if modified.
     std::string PlayerLabel(const CPlayer& player) const;

@@ -46,6 +46,8 @@ void ReadTeams(CGame& game, std::span<const std::uint8_t> data, const GameFileLa
         list->clear();
     for (int list = 0; list < 3; ++list) {
         const auto& names = layout.header.names[list];
+        game.m_headerNameIds[static_cast<std::size_t>(list)].assign(layout.header.ids.begin(),
+            layout.header.ids.begin() + static_cast<std::ptrdiff_t>(names.size()));
         for (std::size_t i = 0; i < names.size(); ++i)
             StoreAt(*lists[list], layout.header.ids[i], TextAt(data, names[i]));
     }

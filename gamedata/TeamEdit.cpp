@@ -42,6 +42,15 @@ GameStatus SetNames(CGame& game, std::uint16_t teamId, const TeamNames& names)
         if (text->size() > kMaxNameLength)
             return GameStatus::Failure("A team name can hold at most 255 characters.");
     }
+    // A name the header's list has no entry for would be dropped at save.
+    const std::string* const wanted[3] = {&names.name, &names.shortName, &names.abbrev};
+    const std::string* const current[3] = {&team->m_strName, &team->m_strShortName, &team->m_strAbbrev};
+    static const char* const kListNames[3] = {"full names", "short names", "abbreviations"};
+    for (std::size_t list = 0; list < 3; ++list) {
+        if (*wanted[list] != *current[list] && !game.HasNameSlot(list, teamId))
+            return GameStatus::Failure("The names of team " + std::to_string(teamId) + " cannot be changed: the file's "
+                + "list of " + kListNames[list] + " has no entry for this team, so a new one could not be saved.");
+    }
     team->m_strName = names.name;
     team->m_strShortName = names.shortName;
     team->m_strAbbrev = names.abbrev;

@@ -1,6 +1,7 @@
 // Writing game files: the file on disk must be what the builder writes for
 // the edited description, byte for byte.
 #include "CoreTestHelpers.h"
+#include "TeamEdit.h"
 
 #include <algorithm>
 
@@ -182,6 +183,48 @@ TEST(Writer, SaveAsLeavesTheSourceAloneAndMakesTheNewPathCurrent)
         EXPECT_TRUE(SameBytes(file.BytesNow(), file.built.bytes));
         EXPECT_TRUE(SameBytes(tg::ReadFileBytes(copy), tg::Build(desc).bytes));
     }
+}
+
+} // namespace
+
+namespace {
+
+// A header whose short-name and abbreviation lists stop before the last
+// team: that team's names in those lists have no place in the file, so
+// changing them is refused up front rather than lost at the save.
+TEST(Writer, TeamNamesTheHeaderHasNoPlaceForAreRefusedBeforeAnythingChanges)
+{
+    auto desc = SmallGame();
+    const std::size_t last = desc.header.ids.size() - 1;
+    const std::uint16_t id = desc.header.ids[last];
+    desc.header.names[1].resize(last);
+    desc.header.names[2].resize(last);
+    GameOnDisk file(desc);
+    CGame game;
+    ASSERT_TRUE(Loads(game, file.path));
+    ASSERT_NE(game.Team(id), nullptr);
+    const auto before = TeamEdit::GetNames(*game.Team(id));
+
+    for (const auto& [list, change] : {std::pair{"short names", &TeamEdit::TeamNames::shortName},
+             std::pair{"abbreviations", &TeamEdit::TeamNames::abbrev}}) {
+        auto names = before;
+        names.name = "Renamed Too";
+        names.*change = "NEW";
+        const auto status = TeamEdit::SetNames(game, id, names);
+        EXPECT_FALSE(status.ok()) << list;
+        EXPECT_TRUE(Contains(status.message(), list)) << status.message();
+        EXPECT_EQ(TeamEdit::GetNames(*game.Team(id)).name, before.name);
+        EXPECT_EQ(game.TeamName(id), before.name);
+    }
+
+    auto renamed = before;
+    renamed.name = "Renamed";
+    ASSERT_TRUE(TeamEdit::SetNames(game, id, renamed).ok());
+    ASSERT_TRUE(Saves(game));
+    CGame reread;
+    ASSERT_TRUE(Loads(reread, file.path));
+    EXPECT_EQ(reread.TeamName(id), "Renamed");
+    EXPECT_EQ(reread.m_headerNameIds[1].size(), last);
 }
 
 } // namespace
