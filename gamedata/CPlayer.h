@@ -23,7 +23,6 @@ class CPlayer
 {
 public:
     using Record = std::array<std::uint8_t, PlayerLayout::kSize>;
-    using RecordView = std::span<const std::uint8_t, PlayerLayout::kSize>;
 
     CPlayer() = default;
     CPlayer(const CPlayer& other);
@@ -53,7 +52,6 @@ public:
     int GetImageIndex() const;
 
     // The record as it stands (all zero for a player made from nothing).
-    RecordView RecordBytes() const { return RecordView(RecordData(), PlayerLayout::kSize); }
     const std::uint8_t* RecordData() const;
     Record CopyRecord() const;
     // The record for writing: the player's own copy, made on first use.
