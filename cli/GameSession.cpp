@@ -4,18 +4,6 @@
 
 namespace GameSession {
 
-CommandGame::CommandGame(CommandContext& ctx) : m_ctx(ctx)
-{
-    SetSourceAccess(FileBytes::Access::Map);
-}
-
-CommandGame::~CommandGame()
-{
-    if (SourceCutShort())
-        m_ctx.Fail(m_strGameFile + ": the file was cut short by another program while it was being read; "
-                   "what was shown may be wrong. Run the command again.");
-}
-
 std::string WithPath(const std::string& path, const std::string& message)
 {
     if (message.find(path) != std::string::npos)

@@ -11,21 +11,6 @@ class ChangeTracker;
 // reported on the error stream in the editor's words.
 namespace GameSession {
 
-// The game one command works on. It maps the file rather than copying it
-// (the command is over in moments, so nothing needs a private copy), and
-// when it ends it fails the command if another program cut the file short
-// meanwhile: what the command printed may then hold zeros for lost bytes.
-// A save checks the file itself before anything replaces it.
-class CommandGame : public CGame
-{
-public:
-    explicit CommandGame(CommandContext& ctx);
-    ~CommandGame();
-
-private:
-    CommandContext& m_ctx;
-};
-
 // Loads path into game. On failure reports the core's message (naming the
 // file when the message does not) and returns false.
 bool Load(CGame& game, const std::string& path, CommandContext& ctx);

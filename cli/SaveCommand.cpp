@@ -23,7 +23,7 @@ void AddSaveCommand(CLI::App& app, CommandContext& ctx)
     command->add_option("FILE", options->file, "game file (DATABASE.DB or *.CAP)")->required();
     command->add_option("-o,--output", options->output, "file to write")->required();
     command->callback([options, &ctx] {
-        GameSession::CommandGame game(ctx);
+        CGame game;
         if (GameSession::Load(game, options->file, ctx))
             GameSession::Save(game, options->output, ctx);
     });

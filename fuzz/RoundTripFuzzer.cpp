@@ -2,8 +2,7 @@
 // seed followed by the bytes of a game file. When the file loads, a few
 // random edits are made, the game is saved to another file, and that file
 // must load again into exactly the model that was saved; the loaded file
-// itself must not change. The seed's top bit loads the file mapped, as
-// orbek-cli does, instead of reading a copy, as the editor does.
+// itself must not change.
 #include "CGame.h"
 #include "GameFileLayout.h"
 #include "ModelSnapshot.h"
@@ -51,8 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::remove(target.c_str());
 
     CGame game;
-    if (seed >> 63)
-        game.SetSourceAccess(FileBytes::Access::Map);
     if (!game.LoadGameFile(source))
         return 0;
     GameFileLayout layout;
@@ -61,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::array<std::size_t, 3> listLengths
         = {layout.header.names[0].size(), layout.header.names[1].size(), layout.header.names[2].size()};
 
-    EditRng rng(seed);
+    testgame::Rng rng(seed);
     const auto edits = ApplyRandomEdits(game, layout.header.ids, rng);
     const ModelSnapshot expected = ExpectedAfterReload(game, layout.header.ids, listLengths);
 

@@ -79,15 +79,12 @@ GameStatus CGame::LoadGameFile()
     std::shared_ptr<const FileBytes> bytes;
     GameFileLayout layout;
     const auto stamp = FileIO::StampOf(path); // before reading: a later change shows as a new stamp
-    GameStatus status = FileBytes::Load(path, m_sourceAccess, bytes);
+    GameStatus status = FileBytes::Load(path, bytes);
     if (status)
         status = NamingFile("Cannot load", path, GameFileFormat::Parse(bytes->Span(), layout,
             [&](const PlayerEntryLayout& entry) { GameFileReader::ReadPlayer(*this, bytes, entry); }));
-    if (status) {
+    if (status)
         GameFileReader::ReadTeams(*this, bytes->Span(), layout);
-        if (bytes->CutShort())
-            status = GameStatus::Failure("Cannot read \"" + path + "\": the file became shorter while it was read.");
-    }
     if (!status) {
         FreeGameData();
         m_strGameFile.clear();
@@ -124,8 +121,6 @@ GameStatus CGame::SaveGameFile(const std::string& newPath)
     if (auto status = out.Open(); !status)
         return status;
     if (auto status = GameFileWriter::Write(*this, from.bytes->Span(), *from.layout, out); !status)
-        return status;
-    if (auto status = SourceSnapshot::StillIntact(source, from); !status)
         return status;
     if (auto status = out.Commit(); !status)
         return status;

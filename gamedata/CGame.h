@@ -39,13 +39,6 @@ public:
 
     void SetListener(IGameListener* listener) { m_pListener = listener; }
 
-    // How the next load takes the file's bytes: a private copy (the
-    // default, for a game kept open while other programs may rewrite the
-    // file) or mapped (for one quick command on a large file).
-    void SetSourceAccess(FileBytes::Access access) { m_sourceAccess = access; }
-    // True when the mapped file was cut short by another program after the
-    // load: records read since may hold zeros instead of the file's bytes.
-    bool SourceCutShort() const { return m_source.CutShort(); }
     IGameListener* Listener() const { return m_pListener; }
 
     // Loads m_strGameFile. On failure nothing stays loaded, m_strGameFile is
@@ -94,5 +87,4 @@ public:
 private:
     IGameListener* m_pListener = nullptr;
     SourceSnapshot m_source; // what the file held when loaded or last saved
-    FileBytes::Access m_sourceAccess = FileBytes::Access::Read;
 };

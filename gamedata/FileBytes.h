@@ -4,43 +4,34 @@
 
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <span>
 #include <string>
 
-// A whole game file's bytes as loaded, shared by the model (its records
-// point into them) and the save (which copies the untouched stretches).
-//
-// Read: a private copy in memory, immune to what other programs do to the
-// file later; the editor keeps a game open for hours, so it uses this.
-// Map: the file mapped read-only, with no copy at all; fit only for a
-// short-lived process such as one command of the command-line tool. If
-// another program cuts the file short meanwhile, the bytes past its new end
-// read as zeros instead of stopping the process, and CutShort says so.
+// A whole game file's bytes as loaded: a private copy in memory, shared by
+// the model (its unedited player records point into it) and the save (which
+// copies the untouched stretches from it). Being a copy, it stays as loaded
+// whatever other programs do to the file later.
 class FileBytes
 {
 public:
-    enum class Access { Read, Map };
+    // Fails with a message naming the file.
+    static GameStatus Load(const std::string& path, std::shared_ptr<const FileBytes>& out);
 
-    // Fails with a message naming the file. Map falls back to Read where
-    // mapping is not available (other systems, empty files).
-    static GameStatus Load(const std::string& path, Access access, std::shared_ptr<const FileBytes>& out);
-
-    virtual ~FileBytes() = default;
+    FileBytes() = default;
     FileBytes(const FileBytes&) = delete;
     FileBytes& operator=(const FileBytes&) = delete;
 
-    std::span<const std::uint8_t> Span() const { return m_span; }
-    bool IsMapped() const { return m_bMapped; }
-    // True once a mapped file was found shorter than when it was mapped.
-    virtual bool CutShort() const { return false; }
+    std::span<const std::uint8_t> Span() const { return {m_bytes.get(), m_size}; }
 
-protected:
-    FileBytes() = default;
-    std::span<const std::uint8_t> m_span;
-    bool m_bMapped = false;
+private:
+    // Page-aligned like the system's own file pages: reading into a buffer
+    // that starts a few bytes into a page copies markedly slower.
+    static constexpr std::align_val_t kAlignment{4096};
+    struct Release
+    {
+        void operator()(std::uint8_t* bytes) const { ::operator delete[](bytes, kAlignment); }
+    };
+    std::unique_ptr<std::uint8_t[], Release> m_bytes;
+    std::size_t m_size = 0;
 };
-
-namespace FileMapping {
-// The mapped variant, or null when this system or file cannot be mapped.
-std::shared_ptr<const FileBytes> Map(const std::string& path);
-} // namespace FileMapping

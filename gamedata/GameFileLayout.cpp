@@ -2,7 +2,6 @@
 
 #include "ByteOrder.h"
 #include "FileIO.h"
-#include "Prefetch.h"
 #include "RecordLayout.h"
 
 #include <algorithm>
@@ -128,12 +127,6 @@ bool ParsePlayers(std::span<const std::uint8_t> data, std::size_t start, GameFil
             entry.lengths[i] = static_cast<std::uint8_t>(names[i].length);
         if (!in.Skip(PlayerLayout::kSize))
             return false;
-        // Where the entry after the next one starts if names keep their length.
-        const std::size_t step = in.pos() - entry.offset;
-        for (std::size_t guess = in.pos() + step, k = 0; k < 3 && guess + 64 < data.size(); guess += step, ++k) {
-            PrefetchForRead(data.data() + guess);
-            PrefetchForRead(data.data() + guess + 64);
-        }
         layout.players.push_back(entry);
         if (onPlayer)
             onPlayer(entry);

@@ -37,34 +37,23 @@ GameStatus SourceSnapshot::Current(const std::string& path, Source& source, Game
 {
     const FileIO::FileStamp now = FileIO::StampOf(path);
     const bool untouched = now.valid && now == m_stamp;
-    if (m_bytes && untouched && !m_bytes->CutShort()) {
-        source = {m_bytes, &m_layout, m_stamp};
+    if (m_bytes && untouched) {
+        source = {m_bytes, &m_layout};
         return {};
     }
-    // Without the bytes (after a save) only the stamp can tell, and mapped
-    // bytes are the file itself; a private copy can be compared, so a file
-    // that was merely touched still counts as the loaded one. A file that
-    // cannot even be looked at is read below, which says why.
-    if (now.valid && !untouched && (!m_bytes || m_bytes->IsMapped()))
-        return ChangedOnDisk(path);
-    if (m_bytes && m_bytes->CutShort())
+    // Without the bytes (after a save) only the stamp can tell; the loaded
+    // copy can be compared, so a file that was merely touched still counts
+    // as the loaded one. A file that cannot even be looked at is read below,
+    // which says why.
+    if (now.valid && !untouched && !m_bytes)
         return ChangedOnDisk(path);
     std::shared_ptr<const FileBytes> reread;
-    if (auto status = FileBytes::Load(path, FileBytes::Access::Read, reread); !status)
+    if (auto status = FileBytes::Load(path, reread); !status)
         return status;
     if (m_bytes && !std::ranges::equal(reread->Span(), m_bytes->Span()))
         return ChangedOnDisk(path);
     if (auto status = GameFileFormat::Parse(reread->Span(), scratchLayout); !status)
         return status;
-    source = {std::move(reread), &scratchLayout, now};
-    return {};
-}
-
-GameStatus SourceSnapshot::StillIntact(const std::string& path, const Source& source)
-{
-    if (!source.bytes->IsMapped())
-        return {};
-    if (source.bytes->CutShort() || FileIO::StampOf(path) != source.stamp)
-        return ChangedOnDisk(path);
+    source = {std::move(reread), &scratchLayout};
     return {};
 }

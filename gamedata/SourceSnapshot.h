@@ -18,12 +18,11 @@
 class SourceSnapshot
 {
 public:
-    // The bytes a save copies from, and the stamp they belong to.
+    // The bytes a save copies from, and where their entries are.
     struct Source
     {
         std::shared_ptr<const FileBytes> bytes;
         const GameFileLayout* layout = nullptr;
-        FileIO::FileStamp stamp;
     };
 
     // After a load: `stamp` taken before the bytes were read.
@@ -37,14 +36,6 @@ public:
     // loaded or saved: the kept bytes, or the file read again (its layout
     // then goes into scratchLayout).
     GameStatus Current(const std::string& path, Source& source, GameFileLayout& scratchLayout) const;
-    // After the new file was written from source and before it replaces
-    // anything: mapped bytes are the file itself, so the file must not have
-    // changed while they were copied.
-    static GameStatus StillIntact(const std::string& path, const Source& source);
-
-    // A mapped file that another program cut short while in use.
-    bool CutShort() const { return m_bytes && m_bytes->CutShort(); }
-
 private:
     FileIO::FileStamp m_stamp;
     std::shared_ptr<const FileBytes> m_bytes;
