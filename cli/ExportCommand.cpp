@@ -1,6 +1,7 @@
 // export FILE [-o CSV]: every player as CSV, one column per player key.
 #include "Commands.h"
 #include "CsvFile.h"
+#include "FileIO.h"
 #include "GameSession.h"
 #include "PlayerKeys.h"
 
@@ -36,7 +37,7 @@ void WritePlayersCsv(const CGame& game, std::ostream& out)
 
 void RunExport(const ExportOptions& options, CommandContext& ctx)
 {
-    GameSession::CommandGame game(ctx);
+    CGame game;
     if (!GameSession::Load(game, options.file, ctx))
         return;
     if (options.output.empty()) {
@@ -45,7 +46,7 @@ void RunExport(const ExportOptions& options, CommandContext& ctx)
     }
     std::ostringstream text;
     WritePlayersCsv(game, text);
-    std::ofstream file(options.output, std::ios::binary | std::ios::trunc);
+    std::ofstream file(FileIO::PathFromUtf8(options.output), std::ios::binary | std::ios::trunc);
     file << text.str();
     file.close();
     if (!file)

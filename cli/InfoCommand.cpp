@@ -1,6 +1,7 @@
 // info FILE: how many players and teams a game file holds.
 #include "Commands.h"
 #include "CsvFile.h"
+#include "FileIO.h"
 #include "GameSession.h"
 #include "OutputFormat.h"
 #include "TextTable.h"
@@ -21,7 +22,7 @@ struct InfoOptions
 
 void RunInfo(const InfoOptions& options, CommandContext& ctx)
 {
-    GameSession::CommandGame game(ctx);
+    CGame game;
     if (!GameSession::Load(game, options.file, ctx))
         return;
 
@@ -37,7 +38,7 @@ void RunInfo(const InfoOptions& options, CommandContext& ctx)
     const auto teams = static_cast<std::uint64_t>(
         std::count_if(game.m_teams.begin(), game.m_teams.end(), [](const auto& team) { return team != nullptr; }));
     std::error_code error;
-    const std::uint64_t bytes = std::filesystem::file_size(options.file, error);
+    const std::uint64_t bytes = std::filesystem::file_size(FileIO::PathFromUtf8(options.file), error);
 
     const std::vector<std::pair<std::string, std::uint64_t>> fields = {
         {"players", players}, {"teams", teams}, {"free_players", freePlayers}, {"bytes", bytes}};

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -12,15 +11,13 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <share.h>
 #include <sys/stat.h>
 #include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
-#ifdef __linux__
-#include <sys/mman.h>
 #endif
 
 namespace fs = std::filesystem;
@@ -52,24 +49,6 @@ std::FILE* OpenStdio(const std::string& path, const char* mode)
 #endif
 }
 
-// Room for a whole file. Fresh memory is filled a 4 KiB page at a time, one
-// page fault each, which for a large game file costs more than reading it:
-// a large buffer asks for huge pages (advice only; ignored where missing).
-void ReserveFileBuffer(std::vector<std::uint8_t>& buffer, std::size_t size)
-{
-    buffer.reserve(size);
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-    constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
-    if (size < 4 * kHugePage)
-        return;
-    const auto first = reinterpret_cast<std::uintptr_t>(buffer.data());
-    const auto start = (first + kHugePage - 1) & ~(kHugePage - 1);
-    const auto end = (first + size) & ~(kHugePage - 1);
-    if (end > start)
-        (void)::madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
-#endif
-}
-
 std::string RandomSuffix()
 {
     static std::mt19937_64 generator{std::random_device{}()};
@@ -88,9 +67,33 @@ std::string FolderOf(const std::string& target)
     return std::string(text.begin(), text.end());
 }
 
+#ifdef _WIN32
+// The system's own words for a Windows error code ("Access is denied").
+std::string WindowsErrorText(DWORD code)
+{
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+        reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring words = length ? std::wstring(text, length) : std::wstring();
+    LocalFree(text);
+    while (!words.empty() && (words.back() == L'\n' || words.back() == L'\r' || words.back() == L'.' || words.back() == L' '))
+        words.pop_back();
+    if (words.empty())
+        return "Windows error " + std::to_string(code);
+    const auto utf8 = fs::path(words).u8string();
+    return std::string(utf8.begin(), utf8.end());
+}
+#endif
+
 } // namespace
 
 namespace FileIO {
+
+std::filesystem::path PathFromUtf8(const std::string& utf8)
+{
+    return PathOf(utf8);
+}
 
 std::string LastErrorText()
 {
@@ -101,11 +104,26 @@ FileStamp StampOf(const std::string& path)
 {
     FileStamp stamp;
 #ifdef _WIN32
-    std::error_code sizeError, timeError;
-    stamp.size = fs::file_size(PathOf(path), sizeError);
-    const auto time = fs::last_write_time(PathOf(path), timeError);
-    stamp.modified = std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch()).count();
-    stamp.valid = !sizeError && !timeError;
+    // std::filesystem gives MinGW whole seconds, which misses a rewrite in the
+    // same second; the handle has 100 ns times, the status-change time and
+    // the file's own number.
+    const HANDLE file = CreateFileW(PathOf(path).c_str(), FILE_READ_ATTRIBUTES,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return stamp;
+    BY_HANDLE_FILE_INFORMATION info{};
+    FILE_BASIC_INFO times{};
+    if (GetFileInformationByHandle(file, &info) && GetFileInformationByHandleEx(file, FileBasicInfo, &times, sizeof times)) {
+        // 100 ns steps since 1601 to nanoseconds since 1970, as on POSIX.
+        constexpr std::int64_t kSince1601 = 116444736000000000;
+        stamp.size = (std::uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow;
+        stamp.modified = (times.LastWriteTime.QuadPart - kSince1601) * 100;
+        stamp.changed = (times.ChangeTime.QuadPart - kSince1601) * 100;
+        stamp.device = info.dwVolumeSerialNumber;
+        stamp.file = (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
+        stamp.valid = true;
+    }
+    CloseHandle(file);
 #else
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
@@ -129,6 +147,17 @@ FileStamp StampOf(const std::string& path)
 GameStatus ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out)
 {
     out.clear();
+    auto status = ReadWholeFile(path, [&](std::size_t size) {
+        out.resize(size);
+        return out.data();
+    });
+    if (!status)
+        out.clear();
+    return status;
+}
+
+GameStatus ReadWholeFile(const std::string& path, const RoomFor& room)
+{
     std::error_code error;
     if (fs::is_directory(PathOf(path), error))
         return GameStatus::Failure("Cannot open " + Quote(path) + ": it is a folder, not a game file.");
@@ -140,21 +169,19 @@ GameStatus ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out
     if (error) {
         status = GameStatus::Failure("Cannot read " + Quote(path) + ": " + error.message() + ".");
     } else {
+        std::uint8_t* data = nullptr;
         try {
-            ReserveFileBuffer(out, static_cast<std::size_t>(size));
-            out.resize(static_cast<std::size_t>(size));
+            data = room(static_cast<std::size_t>(size));
         } catch (const std::bad_alloc&) {
             std::fclose(file);
             return GameStatus::Failure(GameMessages::kOutOfMemory);
         }
-        const std::size_t got = out.empty() ? 0 : std::fread(out.data(), 1, out.size(), file);
+        const std::size_t got = size == 0 ? 0 : std::fread(data, 1, static_cast<std::size_t>(size), file);
         // A file that grows while it is read keeps its first `size` bytes.
-        if (got != out.size())
+        if (got != size)
             status = GameStatus::Failure("Cannot read " + Quote(path) + ": " + (std::ferror(file) ? LastErrorText() : std::string("the file became shorter while it was read")) + ".");
     }
     std::fclose(file);
-    if (!status)
-        out.clear();
     return status;
 }
 
@@ -298,15 +325,15 @@ GameStatus SafeFileWriter::Commit()
 #ifdef _WIN32
     const bool replaced = MoveFileExW(PathOf(m_strTempPath).c_str(), PathOf(m_strTarget).c_str(),
                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    if (!replaced)
-        errno = EACCES;
+    const std::string reason = replaced ? std::string() : WindowsErrorText(GetLastError());
 #else
     const bool replaced = ::rename(m_strTempPath.c_str(), m_strTarget.c_str()) == 0;
+    const std::string reason = replaced ? std::string() : LastErrorText();
 #endif
     if (!replaced) {
         m_bFailed = true;
         return GameStatus::Failure("Cannot save " + Quote(m_strTarget) + ": the finished file could not replace it ("
-            + LastErrorText() + ").");
+            + reason + ").");
     }
     m_strTempPath.clear();
 #ifndef _WIN32

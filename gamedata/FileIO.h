@@ -4,6 +4,8 @@
 #include "GameError.h"
 
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,8 +28,17 @@ struct FileStamp
 };
 FileStamp StampOf(const std::string& path);
 
+// The path of a file named in UTF-8, as the programs pass names around. On
+// Windows this is the wide name, so names outside the system's code page
+// open too; give it to std::filesystem and the standard streams.
+std::filesystem::path PathFromUtf8(const std::string& utf8);
+
 // Reads the whole file in one go. Fails with a message naming the file.
 GameStatus ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out);
+// The same into the memory room(size) returns, which need not be zeroed
+// first: a large game file's buffer is then written once, not twice.
+using RoomFor = std::function<std::uint8_t*(std::size_t size)>;
+GameStatus ReadWholeFile(const std::string& path, const RoomFor& room);
 
 // Collects output and writes it in large blocks to a temporary file beside
 // the target ("Orb" prefix); Commit flushes it to disk and renames it over

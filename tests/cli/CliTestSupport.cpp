@@ -1,24 +1,11 @@
 #include "CliTestSupport.h"
 
+#include "ChildProcess.h"
 #include "CliApp.h"
 #include "RealisticGame.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <sys/wait.h>
-
-namespace {
-
-std::string ShellQuote(const std::string& text)
-{
-    std::string quoted = "'";
-    for (char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-} // namespace
 
 CliRun RunLib(const std::vector<std::string>& args)
 {
@@ -29,14 +16,11 @@ CliRun RunLib(const std::vector<std::string>& args)
 
 CliRun RunExe(const std::vector<std::string>& args)
 {
-    tg::TempDir streams;
-    std::string command = ShellQuote(ORBEK_CLI_PATH);
-    for (const auto& arg : args)
-        command += " " + ShellQuote(arg);
-    command += " >" + ShellQuote((streams / "out").string()) + " 2>" + ShellQuote((streams / "err").string());
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText((streams / "out").string()),
-        ReadText((streams / "err").string())};
+    std::vector<std::string> argv{ORBEK_CLI_PATH};
+    argv.insert(argv.end(), args.begin(), args.end());
+    const ChildResult result = RunChild(argv);
+    EXPECT_TRUE(result.startError.empty()) << Describe(result);
+    return {result.exited ? result.exitStatus : -1, result.out, result.err};
 }
 
 GameFile::GameFile(const tg::GameDescription& game, const std::string& name)

@@ -1,9 +1,7 @@
-// orbek_save_driver [--wait] [--map] [--rename-teams SUFFIX] SOURCE [TARGET]:
-// one real load and save through the core in a process of its own, for the
-// fault tests to limit, starve or kill. --rename-teams appends SUFFIX to every
-// team's full name (the saved file differs all through); --wait prints
-// "loaded" and waits for a line on standard input before saving; --map maps
-// the file as orbek-cli does instead of reading a copy. Saves to TARGET, else over
+// orbek_save_driver [--rename-teams SUFFIX] SOURCE [TARGET]: one real load
+// and save through the core in a process of its own, for the fault tests to
+// limit, starve or kill. --rename-teams appends SUFFIX to every team's full
+// name (the saved file differs all through). Saves to TARGET, else over
 // SOURCE. Exit status: 0 saved, 1 failed (reason on standard error), 2 usage.
 #include "CGame.h"
 #include "TeamEdit.h"
@@ -37,18 +35,12 @@ void RenameAllTeams(CGame& game, const std::string& suffix)
 
 int main(int argc, char** argv)
 {
-    bool wait = false;
-    bool map = false;
     bool unknownOption = false;
     std::string suffix;
     std::vector<std::string> paths;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--wait")
-            wait = true;
-        else if (arg == "--map")
-            map = true;
-        else if (arg == "--rename-teams" && i + 1 < argc)
+        if (arg == "--rename-teams" && i + 1 < argc)
             suffix = argv[++i];
         else if (!arg.empty() && arg[0] == '-')
             unknownOption = true;
@@ -56,22 +48,15 @@ int main(int argc, char** argv)
             paths.push_back(arg);
     }
     if (unknownOption || paths.empty() || paths.size() > 2) {
-        std::cerr << "usage: orbek_save_driver [--wait] [--map] [--rename-teams SUFFIX] SOURCE [TARGET]\n";
+        std::cerr << "usage: orbek_save_driver [--rename-teams SUFFIX] SOURCE [TARGET]\n";
         return 2;
     }
 
     CGame game;
-    if (map)
-        game.SetSourceAccess(FileBytes::Access::Map);
     if (auto status = game.LoadGameFile(paths[0]); !status)
         return Fail(status.message());
     if (!suffix.empty())
         RenameAllTeams(game, suffix);
-    if (wait) {
-        std::cout << "loaded" << std::endl;
-        std::string line;
-        std::getline(std::cin, line);
-    }
     if (auto status = game.SaveGameFile(paths.size() == 2 ? paths[1] : std::string()); !status)
         return Fail(status.message());
     return 0;

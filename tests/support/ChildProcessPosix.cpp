@@ -1,3 +1,5 @@
+// The child process on POSIX: fork + exec, with the fault tests' extras
+// (a file-size limit, another user, signals).
 #include "ChildProcess.h"
 
 #include <fcntl.h>
@@ -9,6 +11,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <system_error>
 
 namespace {
@@ -19,25 +22,43 @@ void Pipe(int fds[2])
         throw std::system_error(errno, std::generic_category(), "pipe");
 }
 
-// Between fork and exec only async-signal-safe calls are allowed; a
-// failure ends the child with status 127 before the program runs.
-[[noreturn]] void ExecChild(const ChildOptions& options, char* const* argv, int in, int out, int err)
+// What the child reports on its error pipe when it cannot start the program.
+struct StartFailure
 {
-    if (::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0)
-        ::_exit(127);
+    int step; // index into kSteps
+    int error;
+};
+constexpr const char* kSteps[] = {"redirecting the standard streams", "setting the file-size limit",
+    "changing the user", "executing the program"};
+
+// Between fork and exec only async-signal-safe calls are allowed. A failure
+// is written to the error pipe (closed by a successful exec) and ends the
+// child with status 127 before the program runs.
+[[noreturn]] void FailStart(int errorPipe, int step)
+{
+    const StartFailure failure{step, errno};
+    (void)!::write(errorPipe, &failure, sizeof failure);
+    ::_exit(127);
+}
+
+[[noreturn]] void ExecChild(const ChildOptions& options, char* const* argv, const int streams[3], int errorPipe)
+{
+    for (int fd = 0; fd < 3; ++fd)
+        if (::dup2(streams[fd], fd) < 0)
+            FailStart(errorPipe, 0);
     if (options.fileSizeLimit) {
         ::signal(SIGXFSZ, SIG_IGN); // stays ignored across exec
         const rlimit limit{*options.fileSizeLimit, *options.fileSizeLimit};
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
-            ::_exit(127);
+            FailStart(errorPipe, 1);
     }
     if (options.runAsUser) {
         if (::setgroups(0, nullptr) != 0 || (options.runAsGroup && ::setgid(*options.runAsGroup) != 0)
             || ::setuid(*options.runAsUser) != 0)
-            ::_exit(127);
+            FailStart(errorPipe, 2);
     }
     ::execv(argv[0], argv);
-    ::_exit(127);
+    FailStart(errorPipe, 3);
 }
 
 } // namespace
@@ -49,21 +70,31 @@ ChildProcess::ChildProcess(const ChildOptions& options)
         argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
 
-    int in[2], out[2], err[2];
+    int in[2], out[2], err[2], errorPipe[2];
     Pipe(in);
     Pipe(out);
     Pipe(err);
+    Pipe(errorPipe);
     m_pid = ::fork();
     if (m_pid < 0)
         throw std::system_error(errno, std::generic_category(), "fork");
-    if (m_pid == 0)
-        ExecChild(options, argv.data(), in[0], out[1], err[1]);
-    ::close(in[0]);
-    ::close(out[1]);
-    ::close(err[1]);
-    m_stdin = in[1];
+    if (m_pid == 0) {
+        const int streams[3] = {in[0], out[1], err[1]};
+        ExecChild(options, argv.data(), streams, errorPipe[1]);
+    }
+    // The child's input ends at once: the write end is closed.
+    for (int fd : {in[0], in[1], out[1], err[1], errorPipe[1]})
+        ::close(fd);
     m_stdout = out[0];
     m_stderr = err[0];
+
+    StartFailure failure{};
+    ssize_t got;
+    while ((got = ::read(errorPipe[0], &failure, sizeof failure)) < 0 && errno == EINTR) {
+    }
+    ::close(errorPipe[0]);
+    if (got == static_cast<ssize_t>(sizeof failure))
+        m_result.startError = std::string(kSteps[failure.step]) + ": " + std::strerror(failure.error);
 }
 
 ChildProcess::~ChildProcess()
@@ -72,12 +103,15 @@ ChildProcess::~ChildProcess()
         ::kill(m_pid, SIGKILL);
         ::waitpid(m_pid, nullptr, 0);
     }
-    for (int fd : {m_stdin, m_stdout, m_stderr})
+    for (int fd : {m_stdout, m_stderr})
         if (fd >= 0)
             ::close(fd);
 }
 
-void ChildProcess::ReadSome(int& fd, std::string& sink)
+namespace {
+
+// One read from the stream into the sink; closes the stream at its end.
+void ReadSome(int& fd, std::string& sink)
 {
     char buffer[4096];
     const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -89,27 +123,7 @@ void ChildProcess::ReadSome(int& fd, std::string& sink)
     }
 }
 
-std::string ChildProcess::ReadLine()
-{
-    while (true) {
-        const auto newline = m_result.out.find('\n', m_lineStart);
-        if (newline != std::string::npos) {
-            std::string line = m_result.out.substr(m_lineStart, newline - m_lineStart);
-            m_lineStart = newline + 1;
-            return line;
-        }
-        if (m_stdout < 0)
-            return {};
-        ReadSome(m_stdout, m_result.out); // blocks until the child writes or closes
-    }
-}
-
-void ChildProcess::WriteLine(const std::string& line)
-{
-    const std::string text = line + "\n";
-    if (::write(m_stdin, text.data(), text.size()) != static_cast<ssize_t>(text.size()))
-        throw std::system_error(errno, std::generic_category(), "write to child");
-}
+} // namespace
 
 void ChildProcess::Kill(int signal)
 {
@@ -126,10 +140,6 @@ bool ChildProcess::HasEnded()
 
 ChildResult ChildProcess::Wait()
 {
-    if (m_stdin >= 0) {
-        ::close(m_stdin);
-        m_stdin = -1;
-    }
     // Both streams at once, so a child blocked on a full pipe cannot hang the test.
     while (m_stdout >= 0 || m_stderr >= 0) {
         pollfd fds[2] = {{m_stdout, POLLIN, 0}, {m_stderr, POLLIN, 0}};
@@ -146,15 +156,8 @@ ChildResult ChildProcess::Wait()
         else if (errno != EINTR)
             throw std::system_error(errno, std::generic_category(), "waitpid");
     }
-    m_result.exited = WIFEXITED(m_waitStatus);
+    m_result.exited = m_result.startError.empty() && WIFEXITED(m_waitStatus);
     m_result.exitStatus = m_result.exited ? WEXITSTATUS(m_waitStatus) : -1;
     m_result.signal = WIFSIGNALED(m_waitStatus) ? WTERMSIG(m_waitStatus) : 0;
     return m_result;
-}
-
-std::string Describe(const ChildResult& result)
-{
-    std::string text = result.exited ? "exit status " + std::to_string(result.exitStatus)
-                                     : "killed by signal " + std::to_string(result.signal);
-    return text + "; stdout: \"" + result.out + "\"; stderr: \"" + result.err + "\"";
 }
