@@ -63,7 +63,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 {
     CommandContext ctx{out, err};
     CLI::App app{"orbek-cli: inspect and batch-edit the data files (DATABASE.DB, *.CAP) of the game ICC", "orbek-cli"};
-    app.set_version_flag("--version", kVersionText);
+    app.set_version_flag("--version", "orbek-cli " ORBEK_VERSION);
     app.require_subcommand(1);
     app.fallthrough(false);
     AddCommands(app, ctx, args);

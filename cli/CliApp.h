@@ -11,6 +11,3 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 // Every command's name, as help lists them.
 std::vector<std::string> CommandNames();
-
-// The version text of the program.
-inline constexpr const char* kVersionText = "1.0b15 - Feb  3 1999";
