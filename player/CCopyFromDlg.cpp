@@ -1,12 +1,15 @@
 #include "CCopyFromDlg.h"
 
+#include "ListFilter.h"
 #include "PlayerIcons.h"
 #include "ui_CopyFromDlg.h"
 
 #include "gamedata/CGame.h"
 #include "gamedata/Cp1252.h"
 #include "gamedata/RecordLayout.h"
+#include "shell/WindowPlacement.h"
 
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -42,7 +45,12 @@ CCopyFromDlg::CCopyFromDlg(const CGame& game, QWidget* parent)
     connect(m_ui->listPlayers, &QTreeWidget::itemDoubleClicked, this, &CCopyFromDlg::accept);
     m_ui->listPlayers->setColumnWidth(0, 110);
     m_ui->listPlayers->setColumnWidth(1, 130);
+    // The names take what the dialog grows by.
+    m_ui->listPlayers->header()->setStretchLastSection(false);
+    m_ui->listPlayers->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     FillList();
+    AttachListFilter(*m_ui->editFilter, *m_ui->listPlayers);
+    WindowPlacement::RememberSize(*this);
 }
 
 CCopyFromDlg::~CCopyFromDlg() = default;

@@ -15,13 +15,13 @@
 #include "teamdialogs/CPlayerStatsDlg.h"
 
 #include <QButtonGroup>
+#include <QFileInfo>
 #include <QShortcut>
 
 namespace {
 
 constexpr const char* kHelpTopic = "Orbek.chm::/Html/EditPlayer.htm";
 constexpr int kMaxNameLength = 255; // game strings carry a length byte
-constexpr int kContractUpper = 99;
 
 // Set while the form fills its controls, on every way out.
 class FillingScope
@@ -92,7 +92,7 @@ CPlayerAttributesView::CPlayerAttributesView(COrbekApp& app, QWidget* parent)
     ui.editGivenNames->setMaxLength(kMaxNameLength);
     ui.editFamilyName->setMaxLength(kMaxNameLength);
     ui.spinContract->SetBuddy(ui.editContract);
-    ui.spinContract->SetRange(0, kContractUpper);
+    ui.spinContract->SetRange(0, PlayerForm::kMaxContract);
     ui.buttonSack->hide(); // the game's own editor never showed it either
 
     // The marking is connected first, so it runs before each button's own handler.
@@ -161,20 +161,20 @@ void CPlayerAttributesView::MarkIfChanged()
     m_app.RefreshPlayerLabel(static_cast<std::uint32_t>(m_nPlayer), false);
 }
 
-void CPlayerAttributesView::ShowPlayer(int playerId)
+bool CPlayerAttributesView::ShowPlayer(int playerId)
 {
     const FillingScope filling(m_bFilling);
     if (playerId < 1)
-        return;
+        return true;
     if (m_nPlayer != 0) {
         if (!StorePlayer())
-            return;
+            return false;
         MarkIfChanged();
     }
     ClearForm();
     const CPlayer* player = m_app.Game().Player(static_cast<std::uint32_t>(playerId));
     if (!player)
-        return;
+        return true;
     m_nPlayer = playerId;
     LoadPhoto(*player);
     m_playerCopy = *player;
@@ -183,13 +183,14 @@ void CPlayerAttributesView::ShowPlayer(int playerId)
     m_ui->editBirth->SetDate(m_values.birth);
     UpdateKeeperControls();
     ShowValues();
+    return true;
 }
 
 void CPlayerAttributesView::ClearForm()
 {
     m_nPlayer = 0;
     FillLists();
-    m_ui->spinContract->SetRange(0, kContractUpper);
+    m_ui->spinContract->SetRange(0, PlayerForm::kMaxContract);
     m_values = PlayerFormValues{};
     m_ui->editBirth->SetDate(CDate{});
     SetPhoto({});
@@ -220,7 +221,13 @@ bool CPlayerAttributesView::StorePlayer()
     PlayerFormValues values;
     if (!ReadValues(values))
         return false;
+    const std::string oldName = player->GetDisplayName();
     const GameStatus status = PlayerForm::Store(*player, values, m_shown);
+    if (status) {
+        const QString error = PlayerPhoto::FollowRename(m_app.m_strGameFolder, oldName, player->GetDisplayName());
+        if (!error.isEmpty())
+            Messages().ShowMessage(this, error, IMessageService::Buttons::Ok, IMessageService::Icon::Warning);
+    }
     if (!status) {
         Messages().ShowMessage(this, QString::fromStdString(status.message()));
         QLineEdit* field = status.message() == PlayerForm::kInvalidBirth ? m_ui->editBirth
@@ -433,8 +440,17 @@ void CPlayerAttributesView::OnPhoto()
         Messages().ShowMessage(this, target.error, IMessageService::Buttons::Ok, IMessageService::Icon::Warning);
         return;
     }
+    // The game's photo folder when there is one, else where the user went last.
+    static QString lastFolder;
+    const QString photoFolder = PhotoFolder(m_app.m_strGameFolder);
     CBmpDialog dialog(true, QString(), QString(), this);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (QFileInfo(photoFolder).isDir())
+        dialog.setDirectory(photoFolder);
+    else if (!lastFolder.isEmpty())
+        dialog.setDirectory(lastFolder);
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    lastFolder = dialog.directory().absolutePath();
+    if (!chosen)
         return;
     QImage photo;
     if (PlayerPhoto::Install(this, dialog.selectedFiles().constFirst(), target.path,

@@ -49,8 +49,8 @@ public:
     ~CPlayerAttributesView() override;
 
     // Commits the player shown, then shows the given one. Ids below 1 do
-    // nothing; a refused commit keeps the shown player.
-    void ShowPlayer(int playerId);
+    // nothing; a refused commit keeps the shown player and returns false.
+    bool ShowPlayer(int playerId);
     // Shows no player and rebuilds the team and origin lists; uncommitted
     // edits are dropped.
     void ClearForm();

@@ -42,8 +42,16 @@ PhotoPath PlayerPhotoPath(const QString& gameFolder, const std::string& displayN
         return {{}, QStringLiteral("No photo can be stored for \"%1\": the name holds a character that a file name cannot hold.")
                         .arg(name)};
 
+    const QString folder = PhotoFolder(gameFolder);
+    return {QDir::toNativeSeparators(folder + QLatin1Char('/') + MatchExistingName(folder, fileName)), {}};
+}
+
+QString PhotoFolder(const QString& gameFolder)
+{
+    if (gameFolder.isEmpty())
+        return {};
     QString path = QDir::cleanPath(gameFolder);
-    for (const QString& part : {QStringLiteral("GFX"), QStringLiteral("PHOTOS"), fileName})
+    for (const QString& part : {QStringLiteral("GFX"), QStringLiteral("PHOTOS")})
         path += QLatin1Char('/') + MatchExistingName(path, part);
-    return {QDir::toNativeSeparators(path), {}};
+    return path;
 }

@@ -22,6 +22,10 @@ struct PhotoPath
 // the photo folder.
 PhotoPath PlayerPhotoPath(const QString& gameFolder, const std::string& displayName);
 
+// The game's photo folder ("GFX/PHOTOS", spelt as on disk), whether it
+// exists or not; empty without a game folder.
+QString PhotoFolder(const QString& gameFolder);
+
 // True when `name` can be a file name on Windows and elsewhere.
 bool IsUsableFileName(const QString& name);
 

@@ -1,6 +1,7 @@
 #include "PlayerPhoto.h"
 
 #include "LoadBitmapFile.h"
+#include "PhotoPath.h"
 
 #include "shell/MessageService.h"
 
@@ -53,6 +54,29 @@ bool Install(QWidget* parent, const QString& chosenFile, const QString& photoFil
     }
     photo = std::move(bitmap);
     return true;
+}
+
+QString FollowRename(const QString& gameFolder, const std::string& oldName, const std::string& newName)
+{
+    if (oldName == newName)
+        return {};
+    const PhotoPath from = PlayerPhotoPath(gameFolder, oldName);
+    const PhotoPath to = PlayerPhotoPath(gameFolder, newName);
+    if (!from.ok() || !to.ok() || !QFileInfo::exists(from.path) || QFileInfo::exists(to.path))
+        return {};
+    QFile source(from.path);
+    QSaveFile target(to.path);
+    QByteArray bytes;
+    if (source.open(QIODevice::ReadOnly))
+        bytes = source.readAll();
+    const QString error = source.error() != QFileDevice::NoError ? source.errorString()
+        : !target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() || !target.commit()
+        ? target.errorString()
+        : QString();
+    if (error.isEmpty())
+        return {};
+    return QStringLiteral("The photo \"%1\" could not be copied to \"%2\" for the new name: %3.")
+        .arg(QDir::toNativeSeparators(from.path), QDir::toNativeSeparators(to.path), error);
 }
 
 } // namespace PlayerPhoto

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+#include <string>
+
 class QWidget;
 
 // Puts a chosen bitmap file in place as a player's photo: it must load as a
@@ -17,5 +19,11 @@ inline constexpr int kHeight = 70;
 // True when the photo was installed; `photo` then holds the new picture.
 bool Install(QWidget* parent, const QString& chosenFile, const QString& photoFile, const QString& displayName,
     QImage& photo);
+
+// A renamed player keeps his photo: when a photo exists under the old
+// display name (game text) and none under the new one, it is copied to the
+// new name. The old file stays, as another player or an undo may use it.
+// Returns the message of a failed copy, or an empty string.
+QString FollowRename(const QString& gameFolder, const std::string& oldName, const std::string& newName);
 
 } // namespace PlayerPhoto

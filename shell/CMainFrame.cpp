@@ -142,7 +142,10 @@ bool CMainFrame::SaveModifiedIfWanted()
         return true;
     const auto answer = Messages().ShowMessage(this,
         tr("Data in the current file has been modifed. Do you want to save the data?"),
-        IMessageService::Buttons::YesNo, IMessageService::Icon::Question);
+        IMessageService::Buttons::YesNoEscapeCancels, IMessageService::Icon::Question);
+    // Escape or closing the box calls the Open, drop or close off, edits kept.
+    if (answer == IMessageService::Answer::Cancel)
+        return false;
     if (answer != IMessageService::Answer::Yes)
         return true;
     OnSave();
@@ -173,12 +176,30 @@ void CMainFrame::OnSave()
 void CMainFrame::OnSaveAs()
 {
     CommitCurrentPlayer();
-    const QString chosen = Messages().GetSaveFileName(this, tr("Save As"), m_app.GameFilePath(),
-        QString::fromLatin1(kSaveFilter));
-    if (chosen.isEmpty())
-        return;
-    if (m_app.SaveGameFile(QFileInfo(WithDefaultExtension(chosen, false)).absoluteFilePath()))
+    const QString target = AskSaveAsTarget();
+    if (!target.isEmpty() && m_app.SaveGameFile(target))
         SetCaptionFromGameFile();
+}
+
+QString CMainFrame::AskSaveAsTarget()
+{
+    QString start = m_app.GameFilePath();
+    for (;;) {
+        const QString chosen = Messages().GetSaveFileName(this, tr("Save As"), start, QString::fromLatin1(kSaveFilter));
+        if (chosen.isEmpty())
+            return {};
+        // Asked about the name that will be written, extension included.
+        const QFileInfo target(WithDefaultExtension(chosen, false));
+        if (!target.exists())
+            return target.absoluteFilePath();
+        const auto answer = Messages().ShowMessage(this,
+            tr("%1 already exists.\nDo you want to replace it?").arg(target.fileName()),
+            IMessageService::Buttons::YesNo, IMessageService::Icon::Warning);
+        if (answer == IMessageService::Answer::Yes)
+            return target.absoluteFilePath();
+        // No: the dialog comes back on that name, as the system's stays open.
+        start = target.absoluteFilePath();
+    }
 }
 
 void CMainFrame::OnDropFiles(const QStringList& paths)
@@ -222,12 +243,22 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+// The tree/form and banner/form divisions go with the window's placement.
+constexpr const char* kTreeSplitterKey = "TreeSplitter";
+constexpr const char* kBannerSplitterKey = "BannerSplitter";
+
 void CMainFrame::SavePlacement()
 {
     WindowPlacement::Write(WindowPlacement::CurrentShowCommand(*this), WindowPlacement::NormalRect(*this));
+    WindowPlacement::WriteSplitter(*m_wndSplitter, kTreeSplitterKey);
+    if (const auto* inner = findChild<QSplitter*>(QStringLiteral("viewSplitter")))
+        WindowPlacement::WriteSplitter(*inner, kBannerSplitterKey);
 }
 
 Qt::WindowStates CMainFrame::RestorePlacement()
 {
+    WindowPlacement::ReadSplitter(*m_wndSplitter, kTreeSplitterKey);
+    if (auto* inner = findChild<QSplitter*>(QStringLiteral("viewSplitter")))
+        WindowPlacement::ReadSplitter(*inner, kBannerSplitterKey);
     return WindowPlacement::Apply(*this, WindowPlacement::Read());
 }

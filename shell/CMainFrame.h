@@ -73,6 +73,9 @@ private:
     void OnCreateClient();
     // F6 and Shift+F6: the focus goes to the next or previous pane.
     void ActivateNextPane(bool forward);
+    // The Save As dialog, until a name that is new or may be replaced is
+    // chosen: the full path to write, or empty when the user cancels.
+    QString AskSaveAsTarget();
     // Commits the player form before the file is written.
     void CommitCurrentPlayer();
     void SavePlacement();

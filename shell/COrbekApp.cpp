@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 COrbekApp::COrbekApp()
 {
@@ -225,8 +226,15 @@ void COrbekApp::OnTreeSelection(std::uint32_t itemData)
             form->ClearForm();
     } else {
         m_game.m_nCurPlayer = static_cast<int>(itemData);
-        if (form)
-            form->ShowPlayer(static_cast<int>(itemData));
+        if (form && !form->ShowPlayer(static_cast<int>(itemData))) {
+            // The form refused to commit and still shows its player; once
+            // the click or key that moved the tree is done, it goes back.
+            const int shown = form->CurrentPlayer();
+            m_game.m_nCurPlayer = shown;
+            QTimer::singleShot(0, TeamView(), [view = TeamView(), shown] {
+                view->RevertToPlayerNode(static_cast<std::uint32_t>(shown));
+            });
+        }
     }
     OnIdle();
 }

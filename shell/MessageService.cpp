@@ -12,6 +12,18 @@ IMessageService& Messages()
     return g_pInstalled ? *g_pInstalled : qtService;
 }
 
+IMessageService::Answer IMessageService::EscapeAnswer(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::Ok: return Answer::Ok;
+    case Buttons::YesNo: return Answer::No;
+    case Buttons::YesNoCancel:
+    case Buttons::OkCancel:
+    case Buttons::YesNoEscapeCancels: break;
+    }
+    return Answer::Cancel;
+}
+
 void SetMessageService(IMessageService* service)
 {
     g_pInstalled = service;

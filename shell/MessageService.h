@@ -11,14 +11,21 @@ class IMessageService
 {
 public:
     enum class Icon { None, Information, Question, Warning, Error };
-    enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
+    // YesNoEscapeCancels shows Yes and No; Escape or closing the box
+    // answers Cancel (the question's action is called off).
+    enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel, YesNoEscapeCancels };
     enum class Answer { Ok, Yes, No, Cancel };
+
+    // What Escape or closing the box answers: No for Yes/No, OK for OK,
+    // else Cancel.
+    static Answer EscapeAnswer(Buttons buttons);
 
     virtual ~IMessageService() = default;
 
     virtual Answer ShowMessage(QWidget* parent, const QString& text, Buttons buttons = Buttons::Ok,
         Icon icon = Icon::None) = 0;
-    // Empty when the user cancels.
+    // Empty when the user cancels. The save dialog asks nothing about an
+    // existing file: its caller asks once it knows the name it will write.
     virtual QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& folder,
         const QString& filter) = 0;
     virtual QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& path,

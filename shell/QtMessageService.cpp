@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace {
@@ -24,7 +25,8 @@ QMessageBox::Icon ToQtIcon(IMessageService::Icon icon)
 QMessageBox::StandardButtons ToQtButtons(IMessageService::Buttons buttons)
 {
     switch (buttons) {
-    case IMessageService::Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case IMessageService::Buttons::YesNo:
+    case IMessageService::Buttons::YesNoEscapeCancels: return QMessageBox::Yes | QMessageBox::No;
     case IMessageService::Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case IMessageService::Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     case IMessageService::Buttons::Ok: break;
@@ -54,7 +56,10 @@ QString CQtMessageService::ToQtFilter(const QString& filter)
         const QStringList parts = filter.split('|', Qt::SkipEmptyParts);
         for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
             QString label = parts[i];
-            const QString patterns = QString(parts[i + 1]).replace(';', ' ');
+            QString patterns = QString(parts[i + 1]).replace(';', ' ');
+            // Windows's *.* is every file; here it would miss names without a dot.
+            if (patterns.trimmed() == QLatin1String("*.*"))
+                patterns = QStringLiteral("*");
             // The label shows the patterns already; Qt reads them from the brackets.
             label.replace(QRegularExpression(QStringLiteral("\\([^)]*\\)\\s*$")), QString());
             entries << QStringLiteral("%1 (%2)").arg(label.trimmed(), BothCases(patterns));
@@ -71,14 +76,20 @@ QString CQtMessageService::ToQtFilter(const QString& filter)
 IMessageService::Answer CQtMessageService::ShowMessage(QWidget* parent, const QString& text, Buttons buttons, Icon icon)
 {
     QMessageBox box(ToQtIcon(icon), QString::fromLatin1(kAppTitle), text, ToQtButtons(buttons), parent);
+    if (buttons == Buttons::YesNoEscapeCancels) {
+        // A Cancel nobody sees takes Escape and the title bar's close.
+        QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+        cancel->hide();
+        box.setEscapeButton(cancel);
+    }
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
     case QMessageBox::Cancel: return Answer::Cancel;
     default: break;
     }
-    // Closing a Yes/No box by its title bar counts as the safe answer.
-    return buttons == Buttons::YesNo ? Answer::No : buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    // Closed by its title bar: the safe answer.
+    return EscapeAnswer(buttons);
 }
 
 QString CQtMessageService::GetOpenFileName(QWidget* parent, const QString& caption, const QString& folder,
@@ -90,8 +101,8 @@ QString CQtMessageService::GetOpenFileName(QWidget* parent, const QString& capti
 QString CQtMessageService::GetSaveFileName(QWidget* parent, const QString& caption, const QString& path,
     const QString& filter)
 {
-    // getSaveFileName asks before it lets the user pick an existing file.
-    return QFileDialog::getSaveFileName(parent, caption, path, ToQtFilter(filter));
+    return QFileDialog::getSaveFileName(parent, caption, path, ToQtFilter(filter), nullptr,
+        QFileDialog::DontConfirmOverwrite);
 }
 
 QString CQtMessageService::GetExistingDirectory(QWidget* parent, const QString& caption, const QString& folder)

@@ -6,7 +6,8 @@
 // the platform's file and folder dialogs.
 //
 // File filters may be given the Windows way ("Text (*.TXT)|*.TXT|...|")
-// or the Qt way ("Text (*.TXT);;..."); patterns match either letter case.
+// or the Qt way ("Text (*.TXT);;..."); patterns match either letter case,
+// and a Windows "*.*" matches every file, with or without a dot.
 class CQtMessageService : public IMessageService
 {
 public:

@@ -2,7 +2,9 @@
 
 #include "AppTitle.h"
 
+#include <QDialog>
 #include <QSettings>
+#include <QSplitter>
 #include <QWidget>
 
 namespace {
@@ -87,6 +89,50 @@ int CurrentShowCommand(const QWidget& window)
     if (window.isMaximized())
         return kMaximized;
     return kNormal;
+}
+
+void RememberSize(QDialog& dialog)
+{
+    const QString group = QStringLiteral("Dialogs/") + dialog.objectName() + QLatin1Char('/');
+    {
+        QSettings settings = Profile();
+        const int width = ReadInt(settings, (group + QStringLiteral("Width")).toLatin1().constData(), -1);
+        const int height = ReadInt(settings, (group + QStringLiteral("Height")).toLatin1().constData(), -1);
+        if (width > 0 && height > 0)
+            dialog.resize(QSize(width, height).expandedTo(dialog.minimumSizeHint()));
+    }
+    QObject::connect(&dialog, &QDialog::finished, &dialog, [&dialog, group] {
+        QSettings settings = Profile();
+        settings.setValue(group + QStringLiteral("Width"), dialog.width());
+        settings.setValue(group + QStringLiteral("Height"), dialog.height());
+    });
+}
+
+void WriteSplitter(const QSplitter& splitter, const char* key)
+{
+    QSettings settings = Profile();
+    settings.beginGroup(QString::fromLatin1(kGroup));
+    QStringList sizes;
+    for (const int size : splitter.sizes())
+        sizes << QString::number(size);
+    settings.setValue(QString::fromLatin1(key), sizes.join(QLatin1Char(',')));
+}
+
+void ReadSplitter(QSplitter& splitter, const char* key)
+{
+    QSettings settings = Profile();
+    settings.beginGroup(QString::fromLatin1(kGroup));
+    const QStringList texts = settings.value(QString::fromLatin1(key)).toString().split(QLatin1Char(','), Qt::SkipEmptyParts);
+    QList<int> sizes;
+    for (const QString& text : texts) {
+        bool ok = false;
+        const int size = text.toInt(&ok);
+        if (!ok || size < 0)
+            return; // a damaged value: the default division stays
+        sizes << size;
+    }
+    if (sizes.size() == splitter.count())
+        splitter.setSizes(sizes);
 }
 
 } // namespace WindowPlacement

@@ -2,6 +2,8 @@
 
 #include <QRect>
 
+class QDialog;
+class QSplitter;
 class QWidget;
 
 // The main window's placement in the user's profile: organisation "Local
@@ -36,5 +38,15 @@ Qt::WindowStates Apply(QWidget& window, const Stored& stored);
 // The show command and the normal rectangle of a window, as Write wants them.
 int CurrentShowCommand(const QWidget& window);
 QRect NormalRect(const QWidget& window);
+
+// A resizable dialog keeps the size the user gave it: group "Dialogs",
+// values "<objectName>/Width" and "/Height". Call after setupUi; the size is
+// applied now (never below the layout's minimum) and written when the
+// dialog closes.
+void RememberSize(QDialog& dialog);
+
+// A splitter's sizes, in the "Window" group under `key`.
+void WriteSplitter(const QSplitter& splitter, const char* key);
+void ReadSplitter(QSplitter& splitter, const char* key);
 
 } // namespace WindowPlacement

@@ -2,8 +2,10 @@
 
 #include "ui_CPlayerListDlg.h"
 
+#include "player/ListFilter.h"
 #include "player/PlayerIcons.h"
 #include "shell/MessageService.h"
+#include "shell/WindowPlacement.h"
 #include "teamdialogs/HirePlayers.h"
 #include "teamdialogs/NameOrder.h"
 
@@ -43,12 +45,15 @@ CPlayerListDlg::CPlayerListDlg(CGame& game, int teamId, QWidget* parent)
         list->setColumnWidth(c, kColumnWidths[c]);
         width += kColumnWidths[c];
     }
-    // As wide as its columns, so the header has no empty tail.
+    // At least as wide as its columns; the names take what the dialog grows by.
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    list->setFixedWidth(width + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth());
+    list->setMinimumWidth(width + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth());
+    list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     connect(m_ui->IDOK, &QPushButton::clicked, this, &CPlayerListDlg::accept);
     connect(m_ui->IDCANCEL, &QPushButton::clicked, this, &CPlayerListDlg::reject);
     FillList();
+    AttachListFilter(*m_ui->IDC_FILTER, *list);
+    WindowPlacement::RememberSize(*this);
 }
 
 CPlayerListDlg::~CPlayerListDlg() = default;

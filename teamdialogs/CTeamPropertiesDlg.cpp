@@ -5,6 +5,7 @@
 #include "player/PlayerIcons.h"
 #include "shell/HtmlHelp.h"
 #include "shell/MessageService.h"
+#include "shell/WindowPlacement.h"
 #include "teamdialogs/CPlayerListDlg.h"
 #include "teamdialogs/FirstXIDragger.h"
 
@@ -43,6 +44,8 @@ CTeamPropertiesDlg::CTeamPropertiesDlg(CGame& game, QWidget* parent)
     InitRoleImages();
     m_ui->setupUi(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    // Modal for its own window only, so the help window it opens can be used.
+    setWindowModality(Qt::WindowModal);
     // The name field takes what is typed: no completion from the other names.
     m_ui->IDC_TEAM_NAME->setCompleter(nullptr);
     for (QTreeWidget* list : {m_ui->IDC_TEAM_LIST, m_ui->IDC_FIRST_XI}) {
@@ -56,9 +59,11 @@ CTeamPropertiesDlg::CTeamPropertiesDlg(CGame& game, QWidget* parent)
         list->setIconSize(QSize(16, 16));
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        // As wide as the two columns, so the header has no empty tail.
-        list->setFixedWidth(kNameColumnWidth + kSecondColumnWidth + list->verticalScrollBar()->sizeHint().width()
+        // At least as wide as the two columns; the names take what the
+        // dialog grows by.
+        list->setMinimumWidth(kNameColumnWidth + kSecondColumnWidth + list->verticalScrollBar()->sizeHint().width()
             + 2 * list->frameWidth());
+        list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     }
 
     const struct
@@ -109,6 +114,7 @@ CTeamPropertiesDlg::CTeamPropertiesDlg(CGame& game, QWidget* parent)
     m_ui->IDC_TEAM_NAME->setCurrentIndex(m_model.TeamOrder().empty() ? -1 : 0);
     m_bSettingCombo = false;
     LoadTeam();
+    WindowPlacement::RememberSize(*this);
 }
 
 CTeamPropertiesDlg::~CTeamPropertiesDlg() = default;

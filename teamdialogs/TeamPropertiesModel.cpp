@@ -6,6 +6,7 @@
 #include "TeamEdit.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 
@@ -16,6 +17,21 @@ constexpr int kFirstXISize = static_cast<int>(TeamLayout::kFirstXI);
 bool HoldsMark(const ListEntry& entry, char mark)
 {
     return entry.strMarks.find(mark) != std::string::npos;
+}
+
+bool AnyHoldsMark(const EntryList& list, char mark, int except = -1)
+{
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (static_cast<int>(i) != except && HoldsMark(list[i], mark))
+            return true;
+    }
+    return false;
+}
+
+// The First XI place of each role as the team record stores it, with its mark.
+std::array<std::pair<int, char>, 4> StoredRoles(const CTeam& team)
+{
+    return {{{team.Captain(), '*'}, {team.KeeperPos(), '+'}, {team.OpenBowler1(), '1'}, {team.OpenBowler2(), '2'}}};
 }
 
 } // namespace
@@ -120,20 +136,48 @@ void CTeamPropertiesModel::InsertFirstXIEntry(std::uint32_t playerId, int positi
 }
 
 // The marks come from the roles stored in the team record for the entry's
-// position, not from the player.
+// position, not from the player; a mark another entry already carries (the
+// user moved it there) stays there, so each mark is on one entry at most.
 void CTeamPropertiesModel::SetEntryMarks(int index)
 {
-    const CTeam* team = Shown();
     std::string marks;
-    if (team->Captain() == index)
-        marks += '*';
-    if (team->KeeperPos() == index)
-        marks += '+';
-    if (team->OpenBowler1() == index)
-        marks += '1';
-    if (team->OpenBowler2() == index)
-        marks += '2';
+    for (const auto& [position, mark] : StoredRoles(*Shown())) {
+        if (position == index && !AnyHoldsMark(m_firstXI, mark, index))
+            marks += mark;
+    }
     m_firstXI[static_cast<std::size_t>(index)].strMarks = marks;
+}
+
+// A mark that left with a removed entry is saved at the role's stored place,
+// so the entry now there shows it (one player never opens from both ends).
+void CTeamPropertiesModel::PlaceStrayMarks()
+{
+    for (const auto& [position, mark] : StoredRoles(*Shown())) {
+        if (position < 0 || position >= static_cast<int>(m_firstXI.size()) || AnyHoldsMark(m_firstXI, mark))
+            continue;
+        std::string& marks = m_firstXI[static_cast<std::size_t>(position)].strMarks;
+        const char otherEnd = mark == '1' ? '2' : (mark == '2' ? '1' : '\0');
+        if (otherEnd == '\0' || marks.find(otherEnd) == std::string::npos)
+            marks += mark;
+    }
+}
+
+// An opener's mark that no entry carries is saved at its stored place; when
+// the other opener's mark stands there, one player would open from both ends
+// without the list showing it, so the user must choose.
+bool CTeamPropertiesModel::OpenersCollide() const
+{
+    const CTeam& team = *Shown();
+    const std::pair<int, char> unshown[2] = {{team.OpenBowler1(), '2'}, {team.OpenBowler2(), '1'}};
+    for (const char mark : {'1', '2'}) {
+        if (AnyHoldsMark(m_firstXI, mark))
+            continue;
+        const auto& [position, otherMark] = unshown[mark == '1' ? 0 : 1];
+        if (position >= 0 && position < static_cast<int>(m_firstXI.size())
+            && HoldsMark(m_firstXI[static_cast<std::size_t>(position)], otherMark))
+            return true;
+    }
+    return false;
 }
 
 void CTeamPropertiesModel::RemoveFirstXIEntry(int index)
@@ -173,6 +217,7 @@ std::string CTeamPropertiesModel::AddToFirstXI()
         xi[static_cast<std::size_t>(position)] = id;
         InsertFirstXIEntry(id, position);
     }
+    PlaceStrayMarks();
     return {};
 }
 
@@ -185,6 +230,7 @@ std::string CTeamPropertiesModel::RemoveFromFirstXI()
         RemoveFirstXIEntry(selected.front());
         InsertTeamListEntry(id);
     }
+    PlaceStrayMarks();
     return {};
 }
 
@@ -228,6 +274,8 @@ std::string CTeamPropertiesModel::Sack()
 CTeamPropertiesModel::CommitResult CTeamPropertiesModel::Commit(const TeamFields& fields, bool bFullName, std::int32_t budget)
 {
     CTeam* team = Shown();
+    if (OpenersCollide())
+        return {TeamPropertiesMessages::kOpenersCollide, false};
     // Names go into the team and the name lists together; a name too long
     // for the file is refused before anything changes.
     TeamEdit::TeamNames names{bFullName ? fields.strTeamName : team->m_strName, fields.strShortName, fields.strAbbrev};
@@ -237,8 +285,8 @@ CTeamPropertiesModel::CommitResult CTeamPropertiesModel::Commit(const TeamFields
     for (int i = 0; i < kFirstXISize && i < static_cast<int>(m_firstXI.size()); ++i) {
         const ListEntry& entry = m_firstXI[static_cast<std::size_t>(i)];
         team->m_firstXI[static_cast<std::size_t>(i)] = entry.nId;
-        // A later entry with the same mark wins; a mark on no entry keeps
-        // its stored position.
+        // Each mark is on one entry at most; a mark on no entry keeps its
+        // stored position.
         if (HoldsMark(entry, '*'))
             team->SetI32(TeamLayout::nCaptain, i);
         if (HoldsMark(entry, '+'))

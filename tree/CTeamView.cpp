@@ -1,7 +1,10 @@
 #include "CTeamView.h"
 
+#include "CTreeBranchStyle.h"
 #include "shell/COrbekApp.h"
 
+#include <QSignalBlocker>
+#include <QStyleFactory>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -13,6 +16,10 @@ CTeamView::CTeamView(COrbekApp& app, QWidget* parent) : QWidget(parent), m_app(a
     m_tree->setColumnCount(1);
     m_tree->setHeaderHidden(true);
     m_tree->setRootIsDecorated(true);
+    // Lines between the nodes under every style (the view deletes the style after the tree).
+    auto* branchStyle = new CTreeBranchStyle(QStyleFactory::create(m_tree->style()->name()));
+    branchStyle->setParent(this);
+    m_tree->setStyle(branchStyle);
     m_tree->setItemsExpandable(true);
     m_tree->setSortingEnabled(false);
     m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -207,6 +214,12 @@ void CTeamView::SelectPlayerNode(std::uint32_t playerId)
         m_tree->setCurrentItem(item);
         m_tree->scrollToItem(item);
     }
+}
+
+void CTeamView::RevertToPlayerNode(std::uint32_t playerId)
+{
+    const QSignalBlocker quiet(m_tree);
+    SelectPlayerNode(playerId);
 }
 
 void CTeamView::RefreshAllLabels()

@@ -45,6 +45,9 @@ public:
     void SetPlayerLabel(std::uint32_t playerId, const std::string& label) override;
     void MovePlayerNode(std::uint32_t playerId, std::uint16_t oldTeam, std::uint16_t newTeam, bool bSuppress) override;
     void SelectPlayerNode(std::uint32_t playerId) override;
+    // Selects the player's node without telling the app: the form refused to
+    // leave him, so the tree goes back to what the form shows.
+    void RevertToPlayerNode(std::uint32_t playerId);
     void RefreshAllLabels() override;
 
     // Empties the tree (after a failed load, so no item refers to freed records).

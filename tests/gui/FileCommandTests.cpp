@@ -6,7 +6,13 @@
 #include "shell/Commands.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QDropEvent>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
@@ -106,7 +112,7 @@ private slots:
         QCOMPARE(texts.size(), !edited ? 0 : saveFails ? 2 : 1);
         if (edited) {
             QCOMPARE(texts[0], kSaveQuestion);
-            QCOMPARE(t.editor.messages.requests[0].buttons, IMessageService::Buttons::YesNo);
+            QCOMPARE(t.editor.messages.requests[0].buttons, IMessageService::Buttons::YesNoEscapeCancels);
         }
         if (saveFails) // the writer's report
             QVERIFY(texts[1].startsWith(QStringLiteral("Cannot save \"") + t.first + '"'));
@@ -160,6 +166,7 @@ private slots:
         QTest::addColumn<QString>("written"); // empty: the save fails
         QTest::newRow("Save") << false << "" << "FIRST.CAP";
         QTest::newRow("Save As adds the database extension") << true << "COPY" << "COPY.DB";
+        QTest::newRow("Save As asks before replacing the name with its extension") << true << "THIRD" << "THIRD.DB";
         QTest::newRow("Save As into a missing folder") << true << "no/such/folder/X.DB" << "";
         QTest::newRow("Save over a read-only file") << false << "" << "";
     }
@@ -181,6 +188,7 @@ private slots:
         QVERIFY(node->text(0).endsWith('*') && t.editor.Action(Command::kSave).isEnabled());
         const QString target = saveAs ? t.editor.files.filePath(typed) : t.first;
         t.editor.messages.saveFiles = {target};
+        t.editor.messages.answers = {Answer::Yes};
         if (!saveAs && !ok)
             t.MakeFirstReadOnly();
         t.editor.Action(saveAs ? Command::kSaveAs : Command::kSave).trigger();
@@ -203,11 +211,77 @@ private slots:
         QCOMPARE(t.editor.Action(Command::kSave).isEnabled(), !ok);
         QCOMPARE(t.editor.App().PlayerForm()->CurrentPlayer(), static_cast<int>(id)); // the player stays shown
         const auto boxes = t.editor.messages.Of(Kind::Message);
-        QCOMPARE(boxes.size(), ok ? 0u : 1u);
-        if (!ok) {
+        const bool replaced = written == QLatin1String("THIRD.DB");
+        QCOMPARE(boxes.size(), ok && !replaced ? 0u : 1u);
+        if (replaced) {
+            QCOMPARE(boxes[0].text, QStringLiteral("THIRD.DB already exists.\nDo you want to replace it?"));
+            QCOMPARE(boxes[0].buttons, IMessageService::Buttons::YesNo);
+        } else if (!ok) {
             QVERIFY(boxes[0].text.startsWith(QStringLiteral("Cannot save \"") + target + '"'));
             QCOMPARE(boxes[0].buttons, IMessageService::Buttons::Ok);
         }
+    }
+
+    // The real dialogs, as a user meets them.
+    void saveAsInTheRealDialogAsksBeforeReplacingTheNameWithItsExtension()
+    {
+        QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        LoadedEditor t;
+        QVERIFY(t.Start());
+        SetMessageService(nullptr);
+        t.Edit();
+        const QByteArray thirdBytes = guitest::FileBytes(t.third);
+        QStringList questions;
+        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+            const auto typed = guitest::WhenModalOpens<QFileDialog>([&](QFileDialog& dialog) {
+                guitest::WhenModalOpens<QMessageBox>([&](QMessageBox& box) {
+                    questions << box.text();
+                    if (answer == QMessageBox::No) // the dialog comes back on the full name; cancelled
+                        guitest::WhenModalOpens<QFileDialog>([&](QFileDialog& again) {
+                            QCOMPARE(again.selectedFiles(), QStringList{t.third});
+                            again.reject();
+                        });
+                    box.button(answer)->click();
+                });
+                dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("THIRD"));
+                dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+            });
+            t.editor.Action(Command::kSaveAs).trigger();
+            QCOMPARE(*typed, 1);
+            QCOMPARE(questions.size(), answer == QMessageBox::No ? 1 : 2);
+            QCOMPARE(questions.back(), QStringLiteral("THIRD.DB already exists.\nDo you want to replace it?"));
+            QCOMPARE(guitest::FileBytes(t.third) == thirdBytes, answer == QMessageBox::No);
+            QCOMPARE(t.editor.App().GameFilePath(), answer == QMessageBox::No ? t.first : t.third);
+            QCOMPARE(t.Modified(), answer == QMessageBox::No);
+        }
+    }
+
+    void allFilesInTheRealOpenDialogListsNamesWithoutADot()
+    {
+        QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        LoadedEditor t;
+        QVERIFY(t.Start());
+        SetMessageService(nullptr);
+        const QString dotless = guitest::WriteGame(guitest::SmallGame(), t.editor.files.path(), QStringLiteral("NOEXT"));
+        const auto listed = [](QFileDialog& dialog) { // read in the background
+            auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
+            QStringList names;
+            for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+                names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+            return names;
+        };
+        const auto seen = guitest::WhenModalOpens<QFileDialog>([&](QFileDialog& dialog) {
+            const QStringList filters = dialog.nameFilters();
+            QVERIFY(filters.size() == 3 && filters[2].startsWith(QStringLiteral("All Files")));
+            QTRY_COMPARE(listed(dialog), (QStringList{"FIRST.CAP", "SECOND.CAP"}));
+            dialog.selectNameFilter(filters[2]);
+            QTRY_COMPARE(listed(dialog), (QStringList{"FIRST.CAP", "NOEXT", "SECOND.CAP", "THIRD.DB"}));
+            dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("NOEXT"));
+            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->click();
+        });
+        t.editor.Action(Command::kOpen).trigger();
+        QCOMPARE(*seen, 1);
+        QCOMPARE(t.editor.App().GameFilePath(), dotless);
     }
 };
 

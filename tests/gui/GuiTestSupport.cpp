@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <stdexcept>
+
 namespace guitest {
 
 PrivateConfig::PrivateConfig()
@@ -51,6 +53,14 @@ QByteArray FileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void LoadGame(CGame& game, const testgame::GameDescription& description, const testgame::TempDir& dir,
+    const std::string& fileName)
+{
+    testgame::WriteGame(description, dir / fileName);
+    if (const GameStatus status = game.LoadGameFile((dir / fileName).string()); !status)
+        throw std::runtime_error("the test game does not load: " + status.message());
 }
 
 Editor::Editor(bool rememberGameFolder)

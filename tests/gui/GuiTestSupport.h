@@ -1,16 +1,21 @@
 #pragma once
 
+// What the editor's GUI tests share: private settings, synthetic games (loaded
+// alone or in the started editor) and a hand for modal dialogs.
 #include "GameDescription.h"
 #include "ScriptedMessageService.h"
+#include "TempDir.h"
 #include "shell/CMainFrame.h"
 #include "shell/COrbekApp.h"
 #include "tree/CTeamView.h"
 
+#include <QApplication>
 #include <QSettings>
-#include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 
+#include <functional>
 #include <memory>
 
 namespace guitest {
@@ -40,6 +45,9 @@ testgame::GameDescription SmallGame(int teams = 3, int players = 30, std::uint64
 QString WriteGame(const testgame::GameDescription& game, const QString& folder,
     const QString& name = QStringLiteral("DATABASE.DB")); // the absolute path
 QByteArray FileBytes(const QString& path);
+// Writes the game into `dir` and loads it without the editor; throws when it does not load.
+void LoadGame(CGame& game, const testgame::GameDescription& description, const testgame::TempDir& dir,
+    const std::string& fileName = "DATABASE.DB");
 
 // The editor as a user starts it, on private settings (with a remembered game
 // folder unless asked otherwise) and scripted messages.
@@ -49,7 +57,10 @@ public:
     explicit Editor(bool rememberGameFolder = true);
 
     bool Start(const QStringList& arguments = {}) { return m_app->InitInstance(arguments); }
-    bool StartOn(const testgame::GameDescription& game) { return Start({WriteGame(game, files.path())}); }
+    bool StartOn(const testgame::GameDescription& game, const QString& name = QStringLiteral("DATABASE.DB"))
+    {
+        return Start({WriteGame(game, files.path(), name)});
+    }
 
     COrbekApp& App() { return *m_app; }
     CGame& Game() { return m_app->Game(); }
@@ -66,5 +77,35 @@ public:
 private:
     std::unique_ptr<COrbekApp> m_app;
 };
+
+// Runs `act` on the modal dialog of type T once one is up (call it before the
+// code that opens the dialog); returns the number of runs, read afterwards.
+// A dialog left open is closed, and so is another one after two seconds, so
+// no test can hang.
+template <typename T>
+std::shared_ptr<int> WhenModalOpens(std::function<void(T&)> act)
+{
+    auto runs = std::make_shared<int>(0);
+    auto tries = std::make_shared<int>(0);
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act, tries, runs] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog && ++*tries <= 200)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        if (!dialog) {
+            if (QWidget* other = QApplication::activeModalWidget())
+                other->close();
+            return;
+        }
+        ++*runs;
+        act(*dialog);
+        if (dialog->isVisible())
+            dialog->close();
+    });
+    poll->start(10);
+    return runs;
+}
 
 } // namespace guitest

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -18,15 +19,6 @@
 using guitest::Editor;
 
 namespace {
-
-// Items as the user reads them, "-" for a separator.
-QStringList Items(const QList<QAction*>& actions, bool byName)
-{
-    QStringList items;
-    for (QAction* action : actions)
-        items << (action->isSeparator() ? QStringLiteral("-") : byName ? action->objectName() : action->text());
-    return items;
-}
 
 QStringList Sorted(QStringList names)
 {
@@ -50,65 +42,27 @@ class MainFrameTests : public QObject
     Q_OBJECT
 
 private slots:
-    void menusKeysToolbarAndStatusBarAreThoseOfTheCommandTable()
+    void everyCommandIsInAMenuButtonsHavePicturesKeysWorkAndTheBarsToggle()
     {
         Editor editor;
         QVERIFY(editor.Start());
-        const QList<QPair<QString, QStringList>> menus = {
-            {QStringLiteral("&File"), {"&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-", "E&xit"}},
-            {QStringLiteral("&Edit"), {"&Find\tAlt-F3", "Find &Next\tF3", "-", "&Team Properties...\tCtrl+T",
-                                          "Player Stats...\tAlt-S", "Copy From...\tCtrl-C"}},
-            {QStringLiteral("&View"), {"&Toolbar", "&Status Bar", "-", "&Collapse Teams Tree\tAlt-C"}},
-            {QStringLiteral("&Help"), {"&Contents", "&About Orbek..."}},
-        };
-        const QList<QAction*> bar = editor.Frame().menuBar()->actions();
-        QCOMPARE(bar.size(), menus.size());
-        for (qsizetype m = 0; m < bar.size(); ++m) {
-            QCOMPARE(bar[m]->text(), menus[m].first);
-            QCOMPARE(Items(bar[m]->menu()->actions(), false), menus[m].second);
-        }
-
+        QSet<QAction*> inMenus;
+        for (QAction* menu : editor.Frame().menuBar()->actions())
+            for (QAction* item : menu->menu()->actions())
+                inMenus << item;
+        for (const CommandInfo& info : kCommands)
+            QVERIFY2(inMenus.contains(&editor.Action(info.id)), info.objectName);
         auto* toolbar = editor.Frame().findChild<QToolBar*>(QStringLiteral("toolBar"));
-        QVERIFY(toolbar);
-        QCOMPARE(Items(toolbar->actions(), true), (QStringList{"actionOpen", "actionSave", "actionSaveAs", "-", "actionFind",
-                                                      "actionFindNext", "-", "actionTeamProperties", "-", "actionAbout"}));
         for (QAction* button : toolbar->actions())
             QVERIFY2(button->isSeparator() || !button->icon().isNull(), qPrintable(button->objectName()));
-
         QStatusBar* status = editor.Frame().statusBar();
-        auto* ready = status->findChild<QLabel*>(QStringLiteral("statusMessage"));
-        QVERIFY(ready && ready->text() == QStringLiteral("Ready"));
-        for (const QString name : {"CAP", "NUM", "SCRL"}) {
-            auto* indicator = status->findChild<QLabel*>(QStringLiteral("indicator") + name);
-            QVERIFY2(indicator && indicator->text() == name, qPrintable(name));
-            QVERIFY(!indicator->isEnabled()); // the offscreen platform reports no lock state
-        }
+        for (const QString name : {"CAP", "NUM", "SCRL"}) // the offscreen platform reports no lock state
+            QVERIFY(!status->findChild<QLabel*>(QStringLiteral("indicator") + name)->isEnabled());
 
-        const struct { int id; const char *key, *prompt, *tip; } commands[] = {
-            {Command::kOpen, "Ctrl+O", "", ""},
-            {Command::kSave, "Ctrl+S", "", ""},
-            {Command::kSaveAs, "", "Save the active file with a new name", "Save As"},
-            {Command::kExit, "", "Quit the application; prompts to save documents", "Exit"},
-            {Command::kFind, "Alt+F3", "Find Player", "Find"},
-            {Command::kFindNext, "F3", "Repeat Find", "Find Next"},
-            {Command::kTeamProperties, "Ctrl+T", "Edit Team Properties", "Team Properties"},
-            {Command::kPlayerStats, "Alt+S", "Player Stats", "Stats"},
-            {Command::kCopyFrom, "Ctrl+C", "Copy Attributes From Another Player", "Copy From"},
-            {Command::kToolbar, "", "Show or hide the toolbar", "Toggle ToolBar"},
-            {Command::kStatusBar, "", "Show or hide the status bar", "Toggle StatusBar"},
-            {Command::kCollapseTeamsTree, "Alt+C", "", ""},
-            {Command::kHelpContents, "", "Display help contents", "Help Contents"},
-            {Command::kAbout, "", "Display program information, version number and copyright", "About"},
-        };
-        for (const auto& command : commands) {
-            QAction& action = editor.Action(command.id);
-            QCOMPARE(action.shortcut(), QKeySequence(QString::fromLatin1(command.key)));
-            QCOMPARE(action.statusTip(), QString::fromLatin1(command.prompt));
-            if (*command.tip)
-                QCOMPARE(action.toolTip(), QString::fromLatin1(command.tip));
-        }
-
-        // The View toggles show and hide the bars and carry a check mark.
+        editor.Frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&editor.Frame()));
+        QTest::keyClick(&editor.Frame(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(editor.messages.Of(ScriptedMessageService::Kind::OpenFile).size(), 1u);
         for (const auto& [command, bar] : {std::pair<int, QWidget*>{Command::kToolbar, toolbar}, {Command::kStatusBar, status}})
             for (bool shown : {false, true}) {
                 editor.Action(command).trigger();

@@ -9,8 +9,8 @@
 #include <vector>
 
 // The GUI tests' message service, installed while it lives: records every box
-// and dialog exactly and answers from the queues the test fills. A request
-// with no scripted answer lands in `unscripted` (answered No / Cancel / empty).
+// and dialog exactly and answers from the queues the test fills. A question
+// with no answer queued gets No (Cancel for OK/Cancel), a dialog "" (cancelled).
 class ScriptedMessageService : public IMessageService
 {
 public:
@@ -35,25 +35,24 @@ public:
         requests.push_back({Kind::Message, text, buttons, icon, {}, {}});
         if (buttons == Buttons::Ok)
             return Answer::Ok;
-        if (answers.empty()) {
-            unscripted << "message: " + text;
-            return buttons == Buttons::OkCancel ? Answer::Cancel : Answer::No;
-        }
-        const Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        const Answer none = buttons == Buttons::OkCancel ? Answer::Cancel : Answer::No;
+        const Reply reply = Next(answers, Reply(none));
+        return reply.escape ? EscapeAnswer(buttons) : reply.answer;
     }
     QString GetOpenFileName(QWidget*, const QString& caption, const QString& folder, const QString& filter) override
     {
-        return Dialog({Kind::OpenFile, caption, Buttons::Ok, Icon::None, folder, filter}, openFiles);
+        requests.push_back({Kind::OpenFile, caption, Buttons::Ok, Icon::None, folder, filter});
+        return Next(openFiles, QString());
     }
     QString GetSaveFileName(QWidget*, const QString& caption, const QString& path, const QString& filter) override
     {
-        return Dialog({Kind::SaveFile, caption, Buttons::Ok, Icon::None, path, filter}, saveFiles);
+        requests.push_back({Kind::SaveFile, caption, Buttons::Ok, Icon::None, path, filter});
+        return Next(saveFiles, QString());
     }
     QString GetExistingDirectory(QWidget*, const QString& caption, const QString& folder) override
     {
-        return Dialog({Kind::Folder, caption, Buttons::Ok, Icon::None, folder, {}}, folders);
+        requests.push_back({Kind::Folder, caption, Buttons::Ok, Icon::None, folder, {}});
+        return Next(folders, QString());
     }
     void Beep() override { ++beeps; }
 
@@ -72,31 +71,40 @@ public:
             texts << request.text;
         return texts;
     }
-    // Forgets what was asked so far (requests, unscripted, beeps), so a test
-    // can check one step on its own; answers still queued stay queued.
+    // Forgets what was asked so far, so a test can check one step on its own;
+    // answers still queued stay queued.
     void Clear()
     {
         requests.clear();
-        unscripted.clear();
         beeps = 0;
     }
 
-    std::deque<Answer> answers; // for boxes that are not plain OK
-    std::deque<QString> openFiles, saveFiles, folders; // "" = the user cancels
+    // A queued answer, or Escape (what closing the box answers).
+    struct Reply
+    {
+        Reply(Answer a) : answer(a) {} // NOLINT: queued as plain answers
+        static Reply Escape()
+        {
+            Reply reply(Answer::Cancel);
+            reply.escape = true;
+            return reply;
+        }
+        Answer answer;
+        bool escape = false;
+    };
+    std::deque<Reply> answers; // for boxes that are not plain OK
+    std::deque<QString> openFiles, saveFiles, folders;
     std::vector<Request> requests; // everything asked, in order
-    QStringList unscripted;
     int beeps = 0;
 
 private:
-    QString Dialog(const Request& request, std::deque<QString>& queue)
+    template <typename T>
+    static T Next(std::deque<T>& queue, T none)
     {
-        requests.push_back(request);
-        if (queue.empty()) {
-            unscripted << "dialog: " + request.text;
-            return {};
-        }
-        const QString chosen = queue.front();
+        if (queue.empty())
+            return none;
+        T next = queue.front();
         queue.pop_front();
-        return chosen;
+        return next;
     }
 };

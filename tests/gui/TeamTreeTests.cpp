@@ -8,6 +8,9 @@
 #include "shell/Commands.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -215,6 +218,43 @@ private slots:
         QVERIFY(editor.App().MovePlayer(other, 2, kNoTeam, false));
         QCOMPARE(editor.Tree().FindItemByData(other)->parent(), editor.TopLevel(QStringLiteral("Others")));
         QCOMPARE(model.m_nCurPlayer, static_cast<int>(id));
+    }
+
+    void linesJoinTheNodesUnderEveryStyle_data()
+    {
+        QTest::addColumn<QString>("style");
+        for (const QString& key : QStyleFactory::keys())
+            QTest::newRow(qPrintable(key)) << key;
+    }
+
+    void linesJoinTheNodesUnderEveryStyle()
+    {
+        QFETCH(QString, style);
+        const QString before = QApplication::style()->name();
+        QApplication::setStyle(style);
+        Editor editor;
+        QVERIFY(editor.StartOn(guitest::SmallGame()));
+        QTreeWidget* tree = editor.Tree().Tree();
+        QTreeWidgetItem* team = tree->topLevelItem(0);
+        team->setExpanded(true);
+        const QImage picture = tree->viewport()->grab().toImage();
+        const QRgb background = tree->palette().color(QPalette::Base).rgb();
+        const auto drawn = [&](const QRect& line) { // pixels that are not background
+            int count = 0;
+            for (int y = line.top(); y <= line.bottom(); ++y)
+                for (int x = line.left(); x <= line.right(); ++x)
+                    count += picture.pixel(x, y) != background ? 1 : 0;
+            return count;
+        };
+        const int indent = tree->indentation();
+        // Down the roots' column from below the first team's button to above the second's.
+        const int from = tree->visualItemRect(team).center().y() + indent / 2;
+        const int to = tree->visualItemRect(tree->topLevelItem(1)).center().y() - indent / 2;
+        QVERIFY2(drawn(QRect(indent / 2, from, 1, to - from)) >= (to - from) / 3, "no line between the teams");
+        // Across to a player, right of his team's line.
+        const int row = tree->visualItemRect(team->child(0)).center().y();
+        QVERIFY2(drawn(QRect(indent + indent / 2 + 2, row - 1, indent / 2 - 3, 3)) > 0, "no line to a player");
+        QApplication::setStyle(before);
     }
 };
 

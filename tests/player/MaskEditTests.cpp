@@ -155,12 +155,10 @@ void MaskEditTests::formatDateByLengthAndReadBack()
 void MaskEditTests::parseDateReadsDayMonthYearOnly()
 {
     const CDate none{};
+    // The calendar itself is the core's (tests/core/RecordCodingTests.cpp).
     const std::pair<const char*, CDate> cases[] = {{"31/12/1999", {1999, 12, 31, true}}, {"1/2/1970", {1970, 2, 1, true}},
-        {" 05/03/1970 ", k5March1970}, {"29/02/1996", {1996, 2, 29, true}}, {"01/01/0100", {100, 1, 1, true}},
-        {"31/12/9999", {9999, 12, 31, true}}, {"", none}, {"31/02/1970", none},
-        {"29/02/2000", none}, // the game has no 29 February 2000
-        {"12/31/1999", none}, {"01/01/0099", none}, {"05/03/19", none}, {"05-03-1970", none},
-        {"05/03/1970 12:00", none}, {"ab/cd/efgh", none}};
+        {" 05/03/1970 ", k5March1970}, {"", none}, {"29/02/2000", none}, {"12/31/1999", none},
+        {"05/03/19", none} /* no century added */, {"05-03-1970", none}, {"05/03/1970 12:00", none}, {"ab/cd/efgh", none}};
     for (const auto& [text, date] : cases) {
         const CDate parsed = ParseDate(QString::fromLatin1(text));
         QVERIFY2(parsed.valid == date.valid && (!date.valid || parsed == date), text);

@@ -38,7 +38,7 @@ class PlayerStatsDlgTests : public QObject
 
 private slots:
     void init();
-    void showsEveryControlAndFigureAndOkStoresEveryFigure();
+    void showsEveryFigureAndOkStoresEveryFigure();
     void derivedTextsAtTheirLimits();
     void bestBowlingIsReadAtTheFirstHyphen_data();
     void bestBowlingIsReadAtTheFirstHyphen();
@@ -79,21 +79,12 @@ std::unique_ptr<Dlg> PlayerStatsDlgTests::Open()
     return dialog;
 }
 
-void PlayerStatsDlgTests::showsEveryControlAndFigureAndOkStoresEveryFigure()
+void PlayerStatsDlgTests::showsEveryFigureAndOkStoresEveryFigure()
 {
     const auto dialog = Open();
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Player Stats"));
     QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("labelName"))->text(),
         QString::fromLatin1(Player().GetDisplayName().c_str()));
-    QStringList texts;
-    for (const QLabel* label : dialog->findChildren<QLabel*>())
-        texts << label->text();
-    for (const char* text : {"Debut", "M", "I", "Runs", "NO", "Avg.", "HS", "50", "100", "Ct", "St", "Balls", "W",
-             "BB", "5i", "10m", "RpO", "First Class:", "One day:", "Test Match", "One Day Int."})
-        QVERIFY2(texts.contains(QString::fromLatin1(text)), text);
-    QCOMPARE(dialog->findChild<QPushButton*>("buttonClearAllStats")->text() + u'|'
-            + dialog->findChild<QPushButton*>("buttonUpdateAvg")->text(),
-        QStringLiteral("Clear All Stats.|Update Avg."));
     for (std::size_t row = 0; row < Dlg::kRows.size(); ++row) {
         for (const auto& [column, stat] : kBatting)
             QCOMPARE(dialog->BattingEdit(row, column)->text(), QString::number(Player().GetStat(Dlg::kRows[row], stat)));

@@ -91,19 +91,20 @@ private slots:
         }
     }
 
-    void the_captains_place_holds_through_removal_and_the_later_marked_entry_wins()
+    void the_captains_place_holds_through_removal_and_one_entry_shows_each_mark()
     {
-        Opened o; // the captain Delta leaves; Echo moves up into his place
+        Opened o; // the captain Delta leaves; Echo moves up into his place and shows the mark
         o.Remove({"Delta"});
+        QCOMPARE(o.Names(o.model.FirstXI(), true).mid(3, 1), QStringList({"Echo*"}));
         o.Add({"Lima"});
         QCOMPARE(o.Ok(), Outcome::Close);
         QCOMPARE(o.team().Captain(), 3);
         QCOMPARE(o.g.Player(o.team().m_firstXI[3]).m_strFamilyName, "Echo");
 
-        Opened added; // added on the captain's entry: both show the mark
+        Opened added; // added on the captain's place: the mark stays with Delta
         added.Remove({"Kilo"});
         added.Add({"Lima"}, {"Delta"});
-        QCOMPARE(added.Names(added.model.FirstXI(), true).mid(3, 2), QStringList({"Lima*", "Delta*"}));
+        QCOMPARE(added.Names(added.model.FirstXI(), true).mid(3, 2), QStringList({"Lima", "Delta*"}));
         QCOMPARE(added.Ok(), Outcome::Close);
         QCOMPARE(added.team().Captain(), 4);
     }

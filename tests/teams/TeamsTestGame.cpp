@@ -1,6 +1,5 @@
 #include "TeamsTestGame.h"
 
-#include "GameFileBuilder.h"
 #include "RealisticGame.h"
 
 #include <algorithm>
@@ -80,10 +79,7 @@ TeamsGame MakeTeamsGame()
 LoadedGame::LoadedGame(const std::string& fileName)
     : built(MakeTeamsGame())
 {
-    const auto path = dir / fileName;
-    tg::WriteGame(built.description, path);
-    if (const GameStatus status = game.LoadGameFile(path.string()); !status)
-        throw std::runtime_error("the test game does not load: " + status.message());
+    guitest::LoadGame(game, built.description, dir, fileName);
 }
 
 std::uint32_t LoadedGame::IdOf(const std::string& familyName) const

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "CGame.h"
-#include "GameDescription.h"
-#include "TempDir.h"
+#include "GuiTestSupport.h"
 
 #include <cstdint>
 #include <string>

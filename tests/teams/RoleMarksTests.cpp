@@ -1,0 +1,113 @@
+// A role mark moved by the user stays on one entry of the First XI list when
+// other players come in at the role's stored place, and OK saves what the
+// list shows.
+#include "ScriptedMessageService.h"
+#include "TeamsTestGame.h"
+
+#include "teamdialogs/CTeamPropertiesDlg.h"
+
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace teamstest;
+
+namespace {
+
+void Select(QTreeWidget* list, const QString& familyName)
+{
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        list->topLevelItem(i)->setSelected(list->topLevelItem(i)->text(0).section(' ', 0, 0) == familyName);
+}
+
+} // namespace
+
+class RoleMarksTests : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void a_moved_mark_is_not_doubled_by_a_player_arriving_at_its_stored_place()
+    {
+        // The test team: captain Delta (3), keeper Golf (6), openers Juliet (9), Kilo (10).
+        const struct
+        {
+            const char* button;
+            char mark;
+            QString holder;
+            std::int32_t (CTeam::*stored)() const;
+        } roles[] = {
+            {"IDC_CAPTAIN", '*', "Delta", &CTeam::Captain},
+            {"IDC_KEEPER", '+', "Golf", &CTeam::KeeperPos},
+            {"IDC_OPEN1", '1', "Juliet", &CTeam::OpenBowler1},
+            {"IDC_OPEN2", '2', "Kilo", &CTeam::OpenBowler2},
+        };
+        for (const auto& role : roles) {
+            for (const bool bySwap : {true, false}) {
+                LoadedGame g;
+                ScriptedMessageService messages;
+                CTeamPropertiesDlg dlg(g.game);
+                dlg.show();
+                auto* xi = dlg.findChild<QTreeWidget*>("IDC_FIRST_XI");
+                auto* team = dlg.findChild<QTreeWidget*>("IDC_TEAM_LIST");
+                auto click = [&](const char* name) { dlg.findChild<QPushButton*>(name)->click(); };
+                Select(xi, "Alpha");
+                click(role.button);
+                Select(team, "Lima");
+                Select(xi, role.holder);
+                if (bySwap) {
+                    click("IDC_SWAP");
+                } else { // out with <<<, then Lima in at the same place with >>>
+                    const int place = xi->indexOfTopLevelItem(xi->selectedItems().front());
+                    if (place == xi->topLevelItemCount() - 1)
+                        continue; // >>> puts no one last
+                    click("IDC_REMOVE_FROM_XI");
+                    Select(team, "Lima");
+                    xi->topLevelItem(place)->setSelected(true);
+                    click("IDC_ADD_TO_XI");
+                }
+                QVERIFY(messages.MessageTexts().isEmpty());
+                QStringList carriers;
+                for (int i = 0; i < xi->topLevelItemCount(); ++i) {
+                    if (xi->topLevelItem(i)->text(1).contains(QChar(role.mark)))
+                        carriers << xi->topLevelItem(i)->text(0).section(' ', 0, 0);
+                }
+                const QByteArray what = QByteArray(role.button) + (bySwap ? " swap" : " <<< >>>");
+                QVERIFY2(carriers == QStringList{"Alpha"}, what + ": " + carriers.join(',').toUtf8());
+                click("IDOK");
+                QVERIFY2(!dlg.isVisible(), what);
+                QVERIFY2((g.Team(kTestTeam).*role.stored)() == 0, what);
+            }
+        }
+    }
+
+    void ok_refuses_a_list_that_would_save_one_player_as_both_openers()
+    {
+        LoadedGame g;
+        ScriptedMessageService messages;
+        CTeamPropertiesDlg dlg(g.game);
+        dlg.show();
+        auto* xi = dlg.findChild<QTreeWidget*>("IDC_FIRST_XI");
+        auto* team = dlg.findChild<QTreeWidget*>("IDC_TEAM_LIST");
+        auto click = [&](const char* name) { dlg.findChild<QPushButton*>(name)->click(); };
+        // Kilo (second opener, last place) out; Lima in before Delta moves
+        // Juliet, the first opener, onto the second opener's stored place.
+        Select(xi, "Kilo");
+        click("IDC_REMOVE_FROM_XI");
+        Select(team, "Lima");
+        Select(xi, "Delta");
+        click("IDC_ADD_TO_XI");
+        click("IDOK");
+        QCOMPARE(messages.MessageTexts(), QStringList{TeamPropertiesMessages::kOpenersCollide});
+        QVERIFY(dlg.isVisible());
+        Select(xi, "Alpha");
+        click("IDC_OPEN2");
+        click("IDOK");
+        QVERIFY(!dlg.isVisible());
+        QCOMPARE(g.Team(kTestTeam).OpenBowler2(), 0);
+        QCOMPARE(g.Team(kTestTeam).OpenBowler1(), 10);
+    }
+};
+
+QTEST_MAIN(RoleMarksTests)
+#include "RoleMarksTests.moc"
