@@ -15,27 +15,46 @@ void ChangeTracker::WatchPlayer(const CGame& game, std::uint32_t playerId)
         m_players.emplace(playerId, *player);
 }
 
-std::vector<std::string> ChangeTracker::Collect(CGame& game) const
+std::vector<ChangeTracker::RecordChanges> ChangeTracker::Differences(const CGame& game) const
 {
-    std::vector<std::string> lines;
+    std::vector<RecordChanges> records;
     for (const auto& [id, before] : m_players) {
         CPlayer* after = game.Player(id);
-        const auto changes = RecordDiff::Players(before, *after);
-        if (!changes.empty()) {
-            after->m_bModified = 1;
-            game.m_bModified = 1;
-        }
-        lines.insert(lines.end(), changes.begin(), changes.end());
+        auto lines = RecordDiff::Players(before, *after);
+        const bool changed = !lines.empty();
+        records.push_back({after, nullptr, std::move(lines), changed});
     }
     for (const auto& [id, before] : m_teams) {
         CTeam* after = game.Team(id);
-        auto changes = RecordDiff::Teams(before, *after);
+        auto lines = RecordDiff::Teams(before, *after);
         // The dialog counts spare First XI words too; they never show as keys.
-        if (!changes.empty() || !before.SameContent(*after)) {
-            after->m_bModified = 1;
+        const bool changed = !lines.empty() || !before.SameContent(*after);
+        records.push_back({nullptr, after, std::move(lines), changed});
+    }
+    return records;
+}
+
+std::vector<std::string> ChangeTracker::Collect(CGame& game) const
+{
+    std::vector<std::string> lines;
+    for (auto& record : Differences(game)) {
+        if (record.changed) {
+            (record.player ? record.player->m_bModified : record.team->m_bModified) = 1;
             game.m_bModified = 1;
         }
-        lines.insert(lines.end(), changes.begin(), changes.end());
+        lines.insert(lines.end(), record.lines.begin(), record.lines.end());
     }
     return lines;
+}
+
+std::string ChangeTracker::Summary(const CGame& game) const
+{
+    std::size_t players = 0, fields = 0;
+    for (const auto& record : Differences(game)) {
+        if (record.player && record.changed)
+            ++players;
+        fields += record.lines.size();
+    }
+    return std::to_string(players) + (players == 1 ? " player" : " players") + " changed, " + std::to_string(fields)
+        + (fields == 1 ? " field" : " fields");
 }

@@ -23,7 +23,20 @@ public:
     // the teams; marks the changed records and the game modified.
     std::vector<std::string> Collect(CGame& game) const;
 
+    // "2 players changed, 5 fields": the watched players that differ and
+    // the lines Collect gives, the teams' lines included.
+    std::string Summary(const CGame& game) const;
+
 private:
+    struct RecordChanges
+    {
+        CPlayer* player = nullptr; // one of the two is set
+        CTeam* team = nullptr;
+        std::vector<std::string> lines;
+        bool changed = false; // also true for team bytes that show as no line
+    };
+    std::vector<RecordChanges> Differences(const CGame& game) const;
+
     std::map<std::uint32_t, CPlayer> m_players;
     std::map<std::uint32_t, CTeam> m_teams;
 };

@@ -5,6 +5,7 @@
 #include "FileIO.h"
 #include "GameFileLayout.h"
 #include "GameSession.h"
+#include "PlayerKeys.h"
 #include "RecordDiff.h"
 #include "RecordLayout.h"
 
@@ -97,7 +98,7 @@ std::vector<std::string> Compare(const LoadedFile& a, const LoadedFile& b)
             const auto changes = RecordDiff::Players(*pa, *pb);
             lines.insert(lines.end(), changes.begin(), changes.end());
         } else if (pa || pb) {
-            lines.push_back("player " + std::to_string(id) + ": only in " + (pa ? "A" : "B"));
+            lines.push_back("player " + PlayerKeys::IdAndName(pa ? *pa : *pb) + ": only in " + (pa ? "A" : "B"));
         }
     }
     for (std::uint32_t id = 0; id < TableSize(a.game.m_teams, b.game.m_teams); ++id) {

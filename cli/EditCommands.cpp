@@ -28,7 +28,7 @@ struct EditOptions
 // file alone unless -o asks for a copy.
 void RunSet(const EditOptions& options, CommandContext& ctx)
 {
-    GameSession::CommandGame game(ctx);
+    CGame game;
     if (!GameSession::Load(game, options.file, ctx))
         return;
     PlayerEdit edit;
@@ -54,7 +54,7 @@ void RunSet(const EditOptions& options, CommandContext& ctx)
 
 void RunMove(const EditOptions& options, CommandContext& ctx)
 {
-    GameSession::CommandGame game(ctx);
+    CGame game;
     if (!GameSession::Load(game, options.file, ctx))
         return;
     CPlayer* player = game.Player(options.id);
@@ -73,7 +73,7 @@ void RunMove(const EditOptions& options, CommandContext& ctx)
 
 void RunTeamSet(const EditOptions& options, CommandContext& ctx)
 {
-    GameSession::CommandGame game(ctx);
+    CGame game;
     if (!GameSession::Load(game, options.file, ctx))
         return;
     TeamEditRequest request;

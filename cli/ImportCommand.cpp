@@ -6,6 +6,7 @@
 #include "ChangeTracker.h"
 #include "Commands.h"
 #include "CsvFile.h"
+#include "FileIO.h"
 #include "GameSession.h"
 #include "PlayerEdit.h"
 #include "PlayerKeys.h"
@@ -25,6 +26,7 @@ struct ImportOptions
     std::string file;
     std::string csv;
     std::string output;
+    bool quiet = false;
 };
 
 std::string Where(std::size_t row, std::size_t column, const std::string& key)
@@ -43,7 +45,7 @@ std::optional<std::uint32_t> ParsePlayerId(const CGame& game, const std::string&
 
 bool ReadText(const std::string& path, std::string& text)
 {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(FileIO::PathFromUtf8(path), std::ios::binary);
     if (!file)
         return false;
     std::ostringstream buffer;
@@ -110,7 +112,7 @@ bool ReadRow(const CGame& game, const CsvRow& header, const CsvRow& row, std::si
 
 void RunImport(const ImportOptions& options, CommandContext& ctx)
 {
-    GameSession::CommandGame game(ctx);
+    CGame game;
     if (!GameSession::Load(game, options.file, ctx))
         return;
     const std::string nothing = "; nothing was written";
@@ -155,7 +157,13 @@ void RunImport(const ImportOptions& options, CommandContext& ctx)
             return ctx.Fail(options.csv + ": row " + std::to_string(rowNumber) + ": " + status.message() + nothing);
     }
 
-    GameSession::SaveChanges(game, tracker, options.file, options.output, ctx);
+    // --quiet: the lines of the changed fields go nowhere, the summary still shows.
+    std::ostream nowhere(nullptr);
+    CommandContext saving{options.quiet ? nowhere : ctx.out, ctx.err};
+    const bool saved = GameSession::SaveChanges(game, tracker, options.file, options.output, saving);
+    ctx.exitCode = saving.exitCode;
+    if (saved)
+        ctx.out << tracker.Summary(game) << "\n";
 }
 
 } // namespace
@@ -168,5 +176,8 @@ void AddImportCommand(CLI::App& app, CommandContext& ctx)
     command->add_option("FILE", options->file, "game file (DATABASE.DB or *.CAP)")->required();
     command->add_option("CSV", options->csv, "CSV file, UTF-8")->required();
     AddSaveAsOption(*command, options->output);
+    command->add_flag("-q,--quiet", options->quiet, "print only the summary line, not each changed field");
+    command->footer("Ends with a summary: \"N players changed, M fields\" (M counts every changed field printed,\n"
+                    "the squads of the teams that moved players joined or left included).");
     command->callback([options, &ctx] { RunImport(*options, ctx); });
 }

@@ -4,13 +4,16 @@
 #include "GameSession.h"
 #include "JsonOutput.h"
 #include "OutputFormat.h"
+#include "PlayerFilter.h"
 #include "PlayerKeys.h"
 #include "TeamKeys.h"
 #include "TextTable.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -19,6 +22,8 @@ struct ListOptions
     std::string file;
     std::uint32_t id = 0;
     OutputFormat format = OutputFormat::Text;
+    std::optional<std::string> team; // players: --team
+    std::optional<std::string> type; // players: --type
 };
 
 // The columns of the players table; the other formats carry every key.
@@ -102,6 +107,29 @@ const RecordView<CPlayer> kPlayerView{PlayerKeys::ReadableKeys(), kPlayerTableCo
     [](const CPlayer& player, const std::string& key) { return PlayerKeys::GetText(player, key); },
     [](const CPlayer& player) { return JsonOutput::Player(player); }};
 
+// One team as a key/value table; beside each role position the player who
+// holds the place ("4: 102 (Smith JA)").
+void PrintTeamText(const CGame& game, const CTeam& team, std::ostream& out)
+{
+    static const std::vector<std::string> kRoleKeys = {"captain", "keeper", "open_bowler_1", "open_bowler_2"};
+    TextTable table({"key", "value"});
+    for (const auto& key : TeamKeys::Keys()) {
+        const TeamValue value = TeamKeys::Get(team, key);
+        std::string text = TeamKeys::ToText(value);
+        if (std::find(kRoleKeys.begin(), kRoleKeys.end(), key) != kRoleKeys.end()) {
+            const std::int64_t place = std::get<std::int64_t>(value);
+            const bool inXI = place >= 0 && place < static_cast<std::int64_t>(team.m_firstXI.size());
+            const std::uint32_t id = inXI ? team.m_firstXI[static_cast<std::size_t>(place)] : 0;
+            if (const CPlayer* player = game.Player(id); player && id != 0)
+                text += ": " + PlayerKeys::IdAndName(*player);
+            else if (id != 0)
+                text += ": " + std::to_string(id);
+        }
+        table.AddRow({key, text});
+    }
+    table.Print(out);
+}
+
 const RecordView<CTeam> kTeamView{TeamKeys::Keys(), kTeamTableColumns,
     [](const CTeam& team, const std::string& key) { return TeamKeys::ToText(TeamKeys::Get(team, key)); },
     [](const CTeam& team) { return JsonOutput::Team(team); }};
@@ -122,15 +150,27 @@ CLI::App* AddListCommand(CLI::App& app, const std::string& name, const std::stri
 void AddListCommands(CLI::App& app, CommandContext& ctx)
 {
     auto players = std::make_shared<ListOptions>();
-    AddListCommand(app, "players", "List every player in id order", players, false)->callback([players, &ctx] {
-        GameSession::CommandGame game(ctx);
-        if (GameSession::Load(game, players->file, ctx))
-            PrintRecords(kPlayerView, Present(game.m_players), players->format, false, ctx.out);
+    CLI::App* playersCommand = AddListCommand(app, "players", "List the players in id order", players, false);
+    playersCommand->add_option("--team", players->team, "only the players of team ID, or none for those without a team")
+        ->type_name("ID|none");
+    playersCommand->add_option("--type", players->type,
+        "only the players of a type: " + PlayerFilter::TypeList() + " (any case); RHB and LHB take in the openers")
+        ->type_name("ABBREV");
+    playersCommand->callback([players, &ctx] {
+        CGame game;
+        if (!GameSession::Load(game, players->file, ctx))
+            return;
+        PlayerFilter filter;
+        if (GameStatus status = filter.Set(game, players->team, players->type); !status)
+            return ctx.Usage(status.message());
+        std::vector<const CPlayer*> shown = Present(game.m_players);
+        std::erase_if(shown, [&filter](const CPlayer* player) { return !filter.Accepts(*player); });
+        PrintRecords(kPlayerView, shown, players->format, false, ctx.out);
     });
 
     auto player = std::make_shared<ListOptions>();
     AddListCommand(app, "player", "Show one player with every key", player, true)->callback([player, &ctx] {
-        GameSession::CommandGame game(ctx);
+        CGame game;
         if (!GameSession::Load(game, player->file, ctx))
             return;
         const CPlayer* record = game.Player(player->id);
@@ -141,19 +181,25 @@ void AddListCommands(CLI::App& app, CommandContext& ctx)
 
     auto teams = std::make_shared<ListOptions>();
     AddListCommand(app, "teams", "List every team in id order", teams, false)->callback([teams, &ctx] {
-        GameSession::CommandGame game(ctx);
+        CGame game;
         if (GameSession::Load(game, teams->file, ctx))
             PrintRecords(kTeamView, Present(game.m_teams), teams->format, false, ctx.out);
     });
 
     auto team = std::make_shared<ListOptions>();
-    AddListCommand(app, "team", "Show one team with every key", team, true)->callback([team, &ctx] {
-        GameSession::CommandGame game(ctx);
+    CLI::App* teamCommand = AddListCommand(app, "team", "Show one team with every key", team, true);
+    teamCommand->footer("captain, keeper, open_bowler_1 and open_bowler_2 are places in the First XI (first_xi),\n"
+                        "counted from 0; the text output shows the player in that place beside each: \"4: 102 (Smith JA)\".");
+    teamCommand->callback([team, &ctx] {
+        CGame game;
         if (!GameSession::Load(game, team->file, ctx))
             return;
         const CTeam* record = game.Team(team->id);
         if (!record)
             return ctx.Fail(team->file + ": there is no team with the id " + std::to_string(team->id) + ".");
-        PrintRecords(kTeamView, {record}, team->format, true, ctx.out);
+        if (team->format == OutputFormat::Text)
+            PrintTeamText(game, *record, ctx.out);
+        else
+            PrintRecords(kTeamView, {record}, team->format, true, ctx.out);
     });
 }

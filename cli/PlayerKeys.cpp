@@ -153,6 +153,13 @@ std::string ToText(const KeyValue& value)
     return {};
 }
 
+std::string IdAndName(const CPlayer& player)
+{
+    const std::string name = player.GetDisplayName();
+    const std::string id = std::to_string(player.m_nId);
+    return name.empty() ? id : id + " (" + Cp1252::ToUtf8(name) + ")";
+}
+
 std::string DateText(const CDate& date)
 {
     if (!date.valid)

@@ -31,6 +31,10 @@ KeyValue Get(const CPlayer& player, const std::string& key);
 std::string ToText(const KeyValue& value);
 inline std::string GetText(const CPlayer& player, const std::string& key) { return ToText(Get(player, key)); }
 
+// "17 (Smith JA)": the id and the display name (UTF-8); the id alone when
+// the player has no display name. The lines that name players use it.
+std::string IdAndName(const CPlayer& player);
+
 // "YYYY-MM-DD", or "" for an invalid date.
 std::string DateText(const CDate& date);
 

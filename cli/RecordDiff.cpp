@@ -111,7 +111,7 @@ std::string OffsetRanges(const std::vector<std::size_t>& offsets)
 std::vector<std::string> Players(const CPlayer& before, const CPlayer& after)
 {
     std::vector<std::string> lines;
-    const std::string prefix = "player " + std::to_string(after.m_nId) + " ";
+    const std::string prefix = "player " + PlayerKeys::IdAndName(before) + " ";
     auto compare = [&](const std::string& key) {
         const KeyValue a = PlayerKeys::Get(before, key);
         const KeyValue b = PlayerKeys::Get(after, key);

@@ -7,7 +7,8 @@
 #include <vector>
 
 // The fields in which two versions of a player or a team differ, one line
-// each: `player 12 family_name: "Smith" -> "Smyth"`; bytes of the record
+// each: `player 12 (Smith T) family_name: "Smith" -> "Smyth"` (the player
+// named as before the change); bytes of the record
 // that the editor does not name are listed by offset. Used by diff and to
 // show what set, move, team-set and import changed.
 namespace RecordDiff {

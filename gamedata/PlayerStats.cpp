@@ -31,6 +31,9 @@ constexpr const char* kStatKeys[PlayerStats::kStatCount] = {
 constexpr const char* kCompetitionKeys[PlayerStats::kCompetitionCount] = {
     "first_class", "test_match", "one_day_int", "one_day"};
 
+constexpr const char* kCompetitionNames[PlayerStats::kCompetitionCount] = {
+    "First Class", "Test Match", "One Day Int.", "One day"};
+
 } // namespace
 
 namespace PlayerStats {
@@ -43,6 +46,11 @@ std::size_t Offset(Competition competition, Stat stat)
 const char* CompetitionKey(Competition competition)
 {
     return kCompetitionKeys[static_cast<std::size_t>(competition)];
+}
+
+const char* CompetitionName(Competition competition)
+{
+    return kCompetitionNames[static_cast<std::size_t>(competition)];
 }
 
 const char* StatKey(Stat stat)

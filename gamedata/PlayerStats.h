@@ -26,6 +26,8 @@ std::size_t Offset(Competition competition, Stat stat);
 // Stable names, used by the command-line tool ("first_class", "runs", ...).
 const char* CompetitionKey(Competition competition);
 const char* StatKey(Stat stat);
+// The name the statistics dialog gives a competition's rows ("First Class").
+const char* CompetitionName(Competition competition);
 Stat StatAt(std::size_t index); // 0..kStatCount-1 in the order of the enum
 
 } // namespace PlayerStats

@@ -18,7 +18,8 @@ TEST(DiffCommand, IdenticalFilesGiveNoOutputAndOneChangedFieldExactlyOneLine)
     EXPECT_EQ(none.out, "");
     const CliRun run = RunExe({"diff", a.Path(), b.Path()});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(Lines(run.out), std::vector<std::string>{"player " + std::to_string(id) + " family_name: \"Smith\" -> \"Smyth\""});
+    EXPECT_EQ(Lines(run.out),
+        std::vector<std::string>{"player " + std::to_string(id) + " (Smith T) family_name: \"Smith\" -> \"Smyth\""});
 
     const CliRun unreadable = RunExe({"diff", a.Path(), a.Sibling("NONE.CAP")});
     EXPECT_EQ(unreadable.exitCode, 1);
@@ -30,6 +31,7 @@ TEST(DiffCommand, NamesTeamFieldsStatisticsUnnamedRecordOffsetsAndTheRestOfTheFi
 {
     auto game = StandardGame();
     const std::uint16_t id = game.players[3].id;
+    game.FindPlayer(id)->SetNames("Ann", "Lee");
     const auto wickets = game.FindPlayer(id)->GetStat(tg::Competition::OneDayInt, tg::Stat::Wickets);
     const auto budget = game.FindTeam(7)->GetI32(layout::kBudget);
     auto changed = game;
@@ -44,7 +46,7 @@ TEST(DiffCommand, NamesTeamFieldsStatisticsUnnamedRecordOffsetsAndTheRestOfTheFi
     GameFile a(game), b(changed);
     const CliRun run = RunExe({"diff", a.Path(), b.Path()});
     EXPECT_EQ(run.exitCode, 1);
-    const std::string prefix = "player " + std::to_string(id) + " ";
+    const std::string prefix = "player " + std::to_string(id) + " (Lee A) ";
     EXPECT_EQ(Lines(run.out), (std::vector<std::string>{
         prefix + "stats.one_day_int.wickets: " + std::to_string(wickets) + " -> " + std::to_string(wickets + 3),
         prefix + "record bytes at offsets 900-901, 1280 differ",
