@@ -7,50 +7,51 @@
 
 namespace {
 
-std::string RandomName(EditRng& rng)
+using testgame::Rng;
+
+bool OneIn(Rng& rng, int n)
 {
-    std::size_t length = 0;
+    return rng.Between(1, n) == 1;
+}
+
+std::string RandomName(Rng& rng)
+{
+    int length = 0;
     switch (rng.Between(0, 3)) {
     case 0: length = rng.Between(0, 12); break;
     case 1: length = rng.Between(13, 127); break;
     default: length = rng.Between(128, 255); break;
     }
-    std::string name(length, ' ');
-    const bool anyByte = rng.OneIn(2);
+    std::string name(static_cast<std::size_t>(length), ' ');
+    const bool anyByte = OneIn(rng, 2);
     for (auto& c : name)
         c = static_cast<char>(anyByte ? rng.Between(0, 255) : rng.Between('a', 'z'));
     return name;
 }
 
-template <typename T>
-const T& Pick(const std::vector<T>& items, EditRng& rng)
+std::string RenameRandomPlayer(CGame& game, Rng& rng)
 {
-    return items[rng.Between(0, items.size() - 1)];
-}
-
-std::string RenameRandomPlayer(CGame& game, EditRng& rng)
-{
-    const auto id = Pick(game.m_loadedPlayerOrder, rng);
+    const auto id = rng.Pick(game.m_loadedPlayerOrder);
     CPlayer& player = *game.Player(id);
     std::string* fields[3] = {&player.m_strGivenNames, &player.m_strFamilyName, &player.m_strInitials};
-    const std::size_t field = rng.Between(0, 2);
+    const int field = rng.Between(0, 2);
     *fields[field] = RandomName(rng);
     game.MarkPlayerModified(id);
     return "player " + std::to_string(id) + " field " + std::to_string(field) + " gets a name of "
         + std::to_string(fields[field]->size()) + " bytes";
 }
 
-std::string MoveRandomPlayer(CGame& game, EditRng& rng)
+std::string MoveRandomPlayer(CGame& game, Rng& rng)
 {
-    const auto id = Pick(game.m_loadedPlayerOrder, rng);
+    const auto id = rng.Pick(game.m_loadedPlayerOrder);
     const std::uint16_t from = game.Player(id)->Team();
-    const std::uint16_t to = game.m_loadedTeamOrder.empty() || rng.OneIn(4) ? kNoTeam : Pick(game.m_loadedTeamOrder, rng);
+    const std::uint16_t to = game.m_loadedTeamOrder.empty() || OneIn(rng, 4) ? kNoTeam : rng.Pick(game.m_loadedTeamOrder);
     const auto status = game.MovePlayer(id, from, to, false);
     return "move player " + std::to_string(id) + " from " + std::to_string(from) + " to " + std::to_string(to)
         + (status ? "" : " refused: " + status.message());
 }
 
-std::string RenameRandomTeam(CGame& game, const std::vector<std::uint16_t>& headerIds, EditRng& rng)
+std::string RenameRandomTeam(CGame& game, const std::vector<std::uint16_t>& headerIds, Rng& rng)
 {
     std::vector<std::uint16_t> named;
     for (const auto id : game.m_loadedTeamOrder)
@@ -58,12 +59,12 @@ std::string RenameRandomTeam(CGame& game, const std::vector<std::uint16_t>& head
             named.push_back(id);
     if (named.empty())
         return "no team to rename";
-    const auto id = Pick(named, rng);
+    const auto id = rng.Pick(named);
     auto names = TeamEdit::GetNames(*game.Team(id));
     names.name = RandomName(rng);
-    if (rng.OneIn(3))
+    if (OneIn(rng, 3))
         names.shortName = RandomName(rng);
-    if (rng.OneIn(3))
+    if (OneIn(rng, 3))
         names.abbrev = RandomName(rng);
     const auto status = TeamEdit::SetNames(game, id, names);
     game.Team(id)->m_bModified = 1;
@@ -72,46 +73,33 @@ std::string RenameRandomTeam(CGame& game, const std::vector<std::uint16_t>& head
         + (status ? "" : " refused: " + status.message());
 }
 
-std::string ChangeRandomRecordByte(CGame& game, EditRng& rng)
+std::string ChangeRandomRecordByte(CGame& game, Rng& rng)
 {
-    if (!game.m_loadedTeamOrder.empty() && rng.OneIn(3)) {
-        const auto id = Pick(game.m_loadedTeamOrder, rng);
-        const auto offset = rng.Between(0, TeamLayout::kSize - 1);
-        game.Team(id)->m_teamRecord[offset] = static_cast<std::uint8_t>(rng.Next());
+    if (!game.m_loadedTeamOrder.empty() && OneIn(rng, 3)) {
+        const auto id = rng.Pick(game.m_loadedTeamOrder);
+        const auto offset = static_cast<std::size_t>(rng.Between(0, static_cast<int>(TeamLayout::kSize) - 1));
+        game.Team(id)->m_teamRecord[offset] = rng.Byte();
         return "team " + std::to_string(id) + " record byte " + std::to_string(offset);
     }
     // Every byte but the team id (moves own it) and the continuation tag
     // (the file's chain of records, never edited).
-    const auto id = Pick(game.m_loadedPlayerOrder, rng);
-    std::size_t offset = rng.Between(0, PlayerLayout::wNextTag - 3);
+    const auto id = rng.Pick(game.m_loadedPlayerOrder);
+    auto offset = static_cast<std::size_t>(rng.Between(0, static_cast<int>(PlayerLayout::wNextTag) - 3));
     if (offset >= PlayerLayout::wTeam)
         offset += 2;
-    game.Player(id)->SetByte(offset, static_cast<std::uint8_t>(rng.Next()));
+    game.Player(id)->SetByte(offset, rng.Byte());
     game.MarkPlayerModified(id);
     return "player " + std::to_string(id) + " record byte " + std::to_string(offset);
 }
 
 } // namespace
 
-std::uint64_t EditRng::Next()
-{
-    std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
-std::size_t EditRng::Between(std::size_t low, std::size_t high)
-{
-    return low + static_cast<std::size_t>(Next() % (high - low + 1));
-}
-
-std::vector<std::string> ApplyRandomEdits(CGame& game, const std::vector<std::uint16_t>& headerIds, EditRng& rng)
+std::vector<std::string> ApplyRandomEdits(CGame& game, const std::vector<std::uint16_t>& headerIds, Rng& rng)
 {
     std::vector<std::string> done;
     if (game.m_loadedPlayerOrder.empty())
         return done;
-    for (std::size_t count = rng.Between(1, 8); count > 0; --count) {
+    for (int count = rng.Between(1, 8); count > 0; --count) {
         switch (rng.Between(0, 3)) {
         case 0: done.push_back(RenameRandomPlayer(game, rng)); break;
         case 1: done.push_back(MoveRandomPlayer(game, rng)); break;

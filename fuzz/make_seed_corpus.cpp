@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,8 @@ struct Seed
     bool forRoundTrip = true; // big files only seed the load target
 };
 
-tg::RealisticOptions Small(int otherEntries, bool otherFirst, int restNames)
+tg::GameDescription Small(std::uint64_t seed, int players, int otherEntries, bool otherFirst, int restNames,
+    const std::function<void(tg::GameDescription&)>& change = {}, int teams = 18)
 {
     tg::RealisticOptions options;
     options.minSquad = 1;
@@ -34,63 +36,47 @@ tg::RealisticOptions Small(int otherEntries, bool otherFirst, int restNames)
     options.otherEntries = otherEntries;
     options.otherEntryBeforeFirstTeam = otherFirst;
     options.restTeamNameStrings = restNames;
-    return options;
+    options.teamCount = teams;
+    auto game = tg::MakeRealisticGame(seed, players, options);
+    if (change)
+        change(game);
+    return game;
 }
 
-std::vector<std::uint8_t> Bytes(const tg::GameDescription& game)
+std::vector<Seed> Games()
 {
-    return tg::Build(game).bytes;
-}
-
-void AddWholeGames(std::vector<Seed>& seeds)
-{
-    seeds.push_back({"demo-like-3000", Bytes(tg::MakeRealisticGame(20030601, 3000)), false});
-    seeds.push_back({"demo-like-300", Bytes(tg::MakeRealisticGame(5, 300))});
-    seeds.push_back({"small-plain", Bytes(tg::MakeRealisticGame(1, 40, Small(0, false, 4)))});
-    seeds.push_back({"small-other-entries", Bytes(tg::MakeRealisticGame(2, 40, Small(6, true, 4)))});
-    seeds.push_back({"small-many-rest-names", Bytes(tg::MakeRealisticGame(3, 30, Small(2, false, 60)))});
-    seeds.push_back({"tiny", Bytes(tg::MakeRealisticGame(4, 3, Small(1, false, 2)))});
-    auto fewTeams = Small(1, false, 0);
-    fewTeams.teamCount = 5;
-    seeds.push_back({"five-teams", Bytes(tg::MakeRealisticGame(6, 20, fewTeams))});
-}
-
-void AddOddGames(std::vector<Seed>& seeds)
-{
-    auto longNames = tg::MakeRealisticGame(7, 25, Small(1, false, 6));
-    for (std::size_t i = 0; i < longNames.players.size(); i += 3) {
-        longNames.players[i].familyName = std::string(128 + i % 128, static_cast<char>('a' + i % 26));
-        longNames.players[i].givenNames = std::string(255, '\xE9');
-    }
-    for (auto& name : longNames.header.fullNames())
-        name += std::string(200, 'x');
-    seeds.push_back({"long-names", Bytes(longNames)});
-
-    auto hidden = tg::MakeRealisticGame(8, 20, Small(1, false, 2));
-    hidden.HidePlayerMarker(3);
-    seeds.push_back({"hidden-player-marker", Bytes(hidden)});
-
-    auto noTeams = tg::MakeRealisticGame(9, 20, Small(1, false, 2));
-    noTeams.writeTeamMarker = false;
-    seeds.push_back({"no-team-marker", Bytes(noTeams)});
-
-    // The header ends right before the marker and its short lists are empty.
-    auto bare = tg::MakeRealisticGame(10, 12, Small(0, false, 3));
-    bare.beforePlayerMarker.clear();
-    bare.header.names[1].clear();
-    bare.header.names[2].clear();
-    seeds.push_back({"bare-header", Bytes(bare)});
-
-    auto lastTag = tg::MakeRealisticGame(11, 20, Small(1, false, 2));
-    lastTag.players[8].SetNextTag(0);
-    seeds.push_back({"player-chain-ends-early", Bytes(lastTag)});
+    const auto bytes = [](const tg::GameDescription& game) { return tg::Build(game).bytes; };
+    return {{"demo-like-3000", bytes(tg::MakeRealisticGame(20030601, 3000)), false},
+        {"demo-like-300", bytes(tg::MakeRealisticGame(5, 300))},
+        {"small-plain", bytes(Small(1, 40, 0, false, 4))},
+        {"small-other-entries", bytes(Small(2, 40, 6, true, 4))},
+        {"small-many-rest-names", bytes(Small(3, 30, 2, false, 60))},
+        {"tiny", bytes(Small(4, 3, 1, false, 2))},
+        {"five-teams", bytes(Small(6, 20, 1, false, 0, {}, 5))},
+        {"long-names", bytes(Small(7, 25, 1, false, 6, [](tg::GameDescription& g) {
+             for (std::size_t i = 0; i < g.players.size(); i += 3) {
+                 g.players[i].familyName = std::string(128 + i % 128, static_cast<char>('a' + i % 26));
+                 g.players[i].givenNames = std::string(255, '\xE9');
+             }
+             for (auto& name : g.header.fullNames())
+                 name += std::string(200, 'x');
+         }))},
+        {"hidden-player-marker", bytes(Small(8, 20, 1, false, 2, [](tg::GameDescription& g) { g.HidePlayerMarker(3); }))},
+        {"no-team-marker", bytes(Small(9, 20, 1, false, 2, [](tg::GameDescription& g) { g.writeTeamMarker = false; }))},
+        // The header ends right before the marker and its short lists are empty.
+        {"bare-header", bytes(Small(10, 12, 0, false, 3, [](tg::GameDescription& g) {
+             g.beforePlayerMarker.clear();
+             g.header.names[1].clear();
+             g.header.names[2].clear();
+         }))},
+        {"player-chain-ends-early",
+            bytes(Small(11, 20, 1, false, 2, [](tg::GameDescription& g) { g.players[8].SetNextTag(0); }))}};
 }
 
 void AddTruncations(std::vector<Seed>& seeds)
 {
-    const auto game = tg::MakeRealisticGame(12, 30, Small(2, true, 6));
-    const auto built = tg::Build(game);
-    const std::vector<std::pair<std::string, std::size_t>> cuts = {
+    const auto built = tg::Build(Small(12, 30, 2, true, 6));
+    const std::pair<std::string, std::size_t> cuts[] = {
         {"in-header", built.headerEnd / 2},
         {"before-player-marker", built.playerMarker + 3},
         {"in-players", built.players[built.players.size() / 2].record + 100},
@@ -99,12 +85,7 @@ void AddTruncations(std::vector<Seed>& seeds)
         {"in-rest", built.restStart + (built.bytes.size() - built.restStart) / 2},
     };
     for (const auto& [where, size] : cuts)
-        seeds.push_back({"cut-" + where, std::vector<std::uint8_t>(built.bytes.begin(), built.bytes.begin() + static_cast<std::ptrdiff_t>(size))});
-}
-
-void Write(const fs::path& path, const std::vector<std::uint8_t>& bytes)
-{
-    tg::WriteFileBytes(path, bytes);
+        seeds.push_back({"cut-" + where, {built.bytes.begin(), built.bytes.begin() + static_cast<std::ptrdiff_t>(size)}});
 }
 
 } // namespace
@@ -119,21 +100,17 @@ int main(int argc, char** argv)
         const fs::path out = argv[1];
         fs::create_directories(out / "load");
         fs::create_directories(out / "roundtrip");
-        std::vector<Seed> seeds;
-        AddWholeGames(seeds);
-        AddOddGames(seeds);
+        std::vector<Seed> seeds = Games();
         AddTruncations(seeds);
         std::uint64_t editSeed = 0x0BE4C0DEull;
         for (const auto& seed : seeds) {
-            Write(out / "load" / (seed.name + ".db"), seed.bytes);
-            if (!seed.forRoundTrip)
-                continue;
-            for (int variant = 0; variant < 3; ++variant) {
+            tg::WriteFileBytes(out / "load" / (seed.name + ".db"), seed.bytes);
+            for (int variant = 0; seed.forRoundTrip && variant < 3; ++variant) {
                 std::vector<std::uint8_t> input(8);
-                for (int i = 0; i < 8; ++i)
-                    input[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(++editSeed * 0x9E3779B97F4A7C15ull >> (8 * i));
+                for (std::size_t i = 0; i < 8; ++i)
+                    input[i] = static_cast<std::uint8_t>(++editSeed * 0x9E3779B97F4A7C15ull >> (8 * i));
                 input.insert(input.end(), seed.bytes.begin(), seed.bytes.end());
-                Write(out / "roundtrip" / (seed.name + "-" + std::to_string(variant) + ".bin"), input);
+                tg::WriteFileBytes(out / "roundtrip" / (seed.name + "-" + std::to_string(variant) + ".bin"), input);
             }
         }
         std::printf("%zu seeds written to %s\n", seeds.size(), out.string().c_str());

@@ -2,11 +2,8 @@
 // the description the test file was built from.
 #include "CliTestSupport.h"
 #include "FieldCodes.h"
-#include "GameSession.h"
 
 #include <nlohmann/json.hpp>
-
-#include <sstream>
 
 namespace {
 
@@ -153,26 +150,3 @@ TEST(TeamCommands, ReportTheSquadsFirstXIRolesAndNamesOfTheFile)
 }
 
 } // namespace
-
-#ifndef _WIN32
-// A command maps the file it reads; if another program cuts the file short
-// while the command runs, what it printed may hold zeros for lost bytes, so
-// the command must end in failure instead of success.
-TEST(InspectCommands, AFileCutShortWhileACommandReadsItFailsTheCommand)
-{
-    GameFile file(StandardGame());
-    std::ostringstream out, err;
-    CommandContext ctx{out, err};
-    {
-        GameSession::CommandGame game(ctx);
-        ASSERT_TRUE(GameSession::Load(game, file.Path(), ctx));
-        std::filesystem::resize_file(file.Path(), 4096);
-        std::uint64_t sum = 0;
-        for (const auto id : game.m_loadedPlayerOrder)
-            sum += game.Player(id)->U32(PlayerLayout::nContract);
-        EXPECT_EQ(ctx.exitCode, 0) << sum;
-    }
-    EXPECT_EQ(ctx.exitCode, 1);
-    EXPECT_TRUE(Contains(err.str(), file.Path()) && Contains(err.str(), "cut short")) << err.str();
-}
-#endif

@@ -1,6 +1,6 @@
 // Whole generated games: benchmarks, fuzzing and the demo game start from
-// them, so they must be repeatable, consistent, and go through the editor
-// unchanged at every size up to the largest file.
+// them, so they must be repeatable and consistent (the largest goes through
+// the editor unchanged in WriterTests).
 #include "CoreTestHelpers.h"
 
 #include <map>
@@ -40,19 +40,6 @@ TEST(GeneratedGame, SquadsRolesAndTeamIdsAgree)
         EXPECT_LE(p.U32(tg::layout::kBowlStyle), 5u);
     }
     EXPECT_FALSE(FreePlayers(desc).empty());
-}
-
-TEST(GeneratedGame, AMaximumFileOf65535PlayersLoadsAndSavesUnchanged)
-{
-    tg::RealisticOptions options;
-    options.restTeamNameStrings = 10000;
-    const auto desc = tg::MakeRealisticGame(65535, 65535, options);
-    GameOnDisk file(desc);
-    CGame game;
-    ASSERT_TRUE(Loads(game, file.path));
-    EXPECT_EQ(game.Player(65535)->m_strFamilyName, desc.players.back().familyName);
-    ASSERT_TRUE(Saves(game));
-    EXPECT_TRUE(SameBytes(file.BytesNow(), file.built.bytes));
 }
 
 } // namespace

@@ -16,31 +16,6 @@ GameStatus LoadAfterAGoodGame(CGame& game, const std::filesystem::path& path)
     return game.LoadGameFile(path.string());
 }
 
-TEST(LoadRefusal, AFileEndingInsideThePlayerRecordsIsAnErrorReadingTheDatabase)
-{
-    const auto built = tg::Build(SmallGame());
-    const auto& second = built.players[1];
-    const std::size_t cuts[] = {
-        built.playersStart,    // right after the marker's 14 bytes: no record at all
-        second.offset + 1,     // inside the id
-        second.givenNames + 1, // inside a string
-        second.initials,       // at a length byte
-        second.record + 100,   // inside the record
-        second.end,            // after a record whose tag says more follow
-        built.players.back().end - 1,
-    };
-    for (auto cut : cuts) {
-        SCOPED_TRACE("cut at " + std::to_string(cut));
-        tg::TempDir dir;
-        tg::WriteFileBytes(dir / "CUT.DB", Prefix(built.bytes, cut));
-        CGame game;
-        const auto status = LoadAfterAGoodGame(game, dir / "CUT.DB");
-        EXPECT_FALSE(status.ok());
-        EXPECT_TRUE(Contains(status.message(), "Error reading database")) << status.message();
-        EXPECT_TRUE(NothingLoaded(game));
-    }
-}
-
 TEST(LoadRefusal, ContentTheModelCannotHoldIsRefusedNamingTheProblem)
 {
     struct Case

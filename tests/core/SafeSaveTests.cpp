@@ -4,10 +4,7 @@
 #include "CoreTestHelpers.h"
 
 #include <functional>
-
-#ifndef _WIN32
-#include <unistd.h>
-#endif
+#include <map>
 
 namespace {
 
@@ -27,18 +24,26 @@ struct EditedGame
     CGame game;
 };
 
-// The save fails naming `file`, writes nothing and leaves no "Orb" temporary file.
+// Every entry of the folder, with the bytes of each file.
+std::map<std::string, std::vector<std::uint8_t>> Contents(const tg::TempDir& dir)
+{
+    std::map<std::string, std::vector<std::uint8_t>> entries;
+    for (const auto& entry : fs::directory_iterator(dir.Path())) {
+        auto& bytes = entries[entry.path().filename().string()];
+        if (entry.is_regular_file())
+            bytes = tg::ReadFileBytes(entry.path());
+    }
+    return entries;
+}
+
+// The save fails naming `file` and changes no file: none written, none left behind.
 void ExpectFailedSave(EditedGame& edited, const std::string& newPath, const std::string& file)
 {
-    const auto namesBefore = edited.file.dir.FileNames();
-    const auto bytesBefore = fs::exists(edited.file.path) ? edited.file.BytesNow() : std::vector<std::uint8_t>{};
+    const auto before = Contents(edited.file.dir);
     const auto status = edited.game.SaveGameFile(newPath);
     EXPECT_FALSE(status.ok());
     EXPECT_TRUE(Contains(status.message(), file)) << status.message();
-    EXPECT_EQ(edited.file.dir.FileNames(), namesBefore);
-    if (fs::exists(edited.file.path)) {
-        EXPECT_EQ(edited.file.BytesNow(), bytesBefore);
-    }
+    EXPECT_TRUE(Contents(edited.file.dir) == before) << "the folder changed";
     EXPECT_EQ(edited.game.m_strGameFile, edited.file.PathString());
     EXPECT_EQ(edited.game.m_bModified, 1u);
 }
@@ -67,6 +72,13 @@ TEST(SafeSave, AFailedSaveNamesTheFileAndChangesNothing)
              return std::string();
          },
          "DATABASE.DB"},
+        {"Save As onto a read-only file",
+         [](EditedGame& e) {
+             tg::WriteFileBytes(e.file.dir / "OTHER.CAP", {'o'});
+             fs::permissions(e.file.dir / "OTHER.CAP", fs::perms::owner_read);
+             return (e.file.dir / "OTHER.CAP").string();
+         },
+         "OTHER.CAP"},
         {"Save As onto a folder",
          [](EditedGame& e) {
              fs::create_directory(e.file.dir / "TARGET.CAP");
@@ -82,26 +94,18 @@ TEST(SafeSave, AFailedSaveNamesTheFileAndChangesNothing)
              return std::string();
          },
          "DATABASE.DB"},
+        {"source removed before a Save As",
+         [](EditedGame& e) {
+             fs::remove(e.file.path);
+             return (e.file.dir / "NEW.CAP").string();
+         },
+         "DATABASE.DB"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.fault);
         EditedGame edited;
         ExpectFailedSave(edited, c.arrange(edited), c.named);
     }
-}
-
-TEST(SafeSave, AReadOnlyFolderFailsTheSaveAndLeavesTheTargetAlone)
-{
-#ifdef _WIN32
-    GTEST_SKIP() << "folder permissions do not stop writes on Windows";
-#else
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders; the robustness tests run this save as another user";
-    EditedGame edited;
-    fs::permissions(edited.file.dir.Path(), fs::perms::owner_read | fs::perms::owner_exec);
-    ExpectFailedSave(edited, {}, "DATABASE.DB");
-    fs::permissions(edited.file.dir.Path(), fs::perms::owner_all);
-#endif
 }
 
 TEST(SafeSave, AFileChangedOnDiskSinceTheLoadIsNotOverwritten)
@@ -135,11 +139,12 @@ TEST(SafeSave, AFileChangedOnDiskSinceTheLoadIsNotOverwritten)
         {"other player ids", tg::Build(otherIds).bytes}, {"fewer players", tg::Build(fewer).bytes},
         {"teams reordered", tg::Build(reordered).bytes}, {"not a game file", tg::Build(garbage).bytes},
         {"same ids, other bytes", rewritten}};
-    for (const auto& [what, bytes] : replacements) {
-        SCOPED_TRACE(what);
+    for (const auto& [what, bytes] : replacements)
+    for (const std::string saveAs : {"", "COPY.CAP"}) {
+        SCOPED_TRACE(std::string(what) + (saveAs.empty() ? ", save" : ", save as"));
         EditedGame edited;
         tg::WriteFileBytes(edited.file.path, bytes);
-        const auto status = edited.game.SaveGameFile();
+        const auto status = edited.game.SaveGameFile(saveAs.empty() ? saveAs : (edited.file.dir / saveAs).string());
         EXPECT_FALSE(status.ok());
         EXPECT_TRUE(Contains(status.message(), "DATABASE.DB")) << status.message();
         EXPECT_TRUE(Contains(status.message(), "changed on disk")) << status.message();

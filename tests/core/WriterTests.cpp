@@ -16,41 +16,34 @@ TEST(Writer, AnUnchangedLoadAndSaveIsByteIdentical)
     oddities.players[0].givenNames = std::string(128, 'g');
     oddities.players[1].familyName = std::string(255, '\xFC');
     oddities.TeamRecords()[0]->firstXI = {oddities.TeamRecords()[0]->squad[1]};
-    const std::vector<tg::GameDescription> games = {SmallGame(), tg::MakeRealisticGame(2003, 3000),
-                                                    tg::MakeRealisticGame(8, 500, withEarlyEntry), TinyGame(), oddities};
+    tg::RealisticOptions manyNames;
+    manyNames.restTeamNameStrings = 10000;
+    const std::vector<tg::GameDescription> games = {SmallGame(), tg::MakeRealisticGame(8, 500, withEarlyEntry),
+        TinyGame(), oddities, tg::MakeRealisticGame(65535, 65535, manyNames) /* the largest file */};
     for (std::size_t g = 0; g < games.size(); ++g) {
         SCOPED_TRACE("game " + std::to_string(g));
         GameOnDisk file(games[g]);
         CGame game;
         ASSERT_TRUE(Loads(game, file.path));
+        EXPECT_EQ(game.m_loadedPlayerOrder.size(), games[g].players.size());
+        EXPECT_EQ(game.Player(games[g].players.back().id)->m_strFamilyName, games[g].players.back().familyName);
         ASSERT_TRUE(Saves(game));
         EXPECT_TRUE(SameBytes(file.BytesNow(), file.built.bytes));
         EXPECT_EQ(file.dir.FileNames(), std::vector<std::string>{"DATABASE.DB"});
     }
 }
 
-TEST(Writer, AFamilyNameLengthenedPast127CharactersShiftsEveryLaterByte)
+TEST(Writer, EditedNamesRecordsSquadsAndBudgetsAreWrittenInTheFilesLayout)
 {
     auto desc = SmallGame();
     GameOnDisk file(desc);
     CGame game;
     ASSERT_TRUE(Loads(game, file.path));
-    auto& target = desc.players[5];
-    target.familyName += "-" + std::string(150, 'y');
-    game.Player(target.id)->m_strFamilyName = target.familyName;
-    game.MarkPlayerModified(target.id);
-    ASSERT_TRUE(Saves(game));
-    EXPECT_TRUE(SameBytes(file.BytesNow(), tg::Build(desc).bytes));
-    EXPECT_EQ(game.m_bModified, 0u);
-    EXPECT_EQ(game.Player(target.id)->m_bModified, 0u);
-}
-
-TEST(Writer, EditedRecordsSquadsAndBudgetsAreWrittenInTheFilesLayout)
-{
-    auto desc = SmallGame();
-    GameOnDisk file(desc);
-    CGame game;
-    ASSERT_TRUE(Loads(game, file.path));
+    // A family name lengthened past 127 characters shifts every later byte.
+    auto& renamed = desc.players[5];
+    renamed.familyName += "-" + std::string(150, 'y');
+    game.Player(renamed.id)->m_strFamilyName = renamed.familyName;
+    game.MarkPlayerModified(renamed.id);
     auto* from = desc.TeamRecords()[2];
     auto* to = desc.TeamRecords()[4];
     const auto mover = from->squad.front();
@@ -59,6 +52,8 @@ TEST(Writer, EditedRecordsSquadsAndBudgetsAreWrittenInTheFilesLayout)
     game.Player(desc.players[0].id)->SetU32(PlayerLayout::nContract, 4);
     game.MarkPlayerModified(desc.players[0].id);
     ASSERT_TRUE(Saves(game));
+    EXPECT_EQ(game.m_bModified, 0u);
+    EXPECT_EQ(game.Player(renamed.id)->m_bModified, 0u);
 
     // The same edits, made to the description: the first squad member outside
     // the First XI takes the mover's slot, else the slot keeps the mover.

@@ -1,5 +1,6 @@
 #include "GameDescription.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace testgame {
@@ -23,20 +24,15 @@ void GameDescription::HidePlayerMarker(std::size_t distance)
 
 PlayerDescription* GameDescription::FindPlayer(std::uint16_t id)
 {
-    for (auto& player : players) {
-        if (player.id == id)
-            return &player;
-    }
-    return nullptr;
+    const auto found = std::find_if(players.begin(), players.end(), [id](const auto& p) { return p.id == id; });
+    return found == players.end() ? nullptr : &*found;
 }
 
 TeamRecordDescription* GameDescription::FindTeam(std::uint16_t id)
 {
-    for (auto* team : TeamRecords()) {
-        if (team->id == id)
-            return team;
-    }
-    return nullptr;
+    const auto teams = TeamRecords();
+    const auto found = std::find_if(teams.begin(), teams.end(), [id](const auto* t) { return t->id == id; });
+    return found == teams.end() ? nullptr : *found;
 }
 
 std::vector<TeamRecordDescription*> GameDescription::TeamRecords()
@@ -44,21 +40,6 @@ std::vector<TeamRecordDescription*> GameDescription::TeamRecords()
     std::vector<TeamRecordDescription*> teams;
     for (auto& entry : teamEntries) {
         if (auto* team = std::get_if<TeamRecordDescription>(&entry))
-            teams.push_back(team);
-    }
-    return teams;
-}
-
-const PlayerDescription* GameDescription::FindPlayer(std::uint16_t id) const
-{
-    return const_cast<GameDescription*>(this)->FindPlayer(id);
-}
-
-std::vector<const TeamRecordDescription*> GameDescription::TeamRecords() const
-{
-    std::vector<const TeamRecordDescription*> teams;
-    for (const auto& entry : teamEntries) {
-        if (const auto* team = std::get_if<TeamRecordDescription>(&entry))
             teams.push_back(team);
     }
     return teams;

@@ -19,8 +19,6 @@ struct HeaderDescription
     std::array<std::vector<std::string>, 3> names;
 
     std::vector<std::string>& fullNames() { return names[0]; }
-    std::vector<std::string>& shortNames() { return names[1]; }
-    std::vector<std::string>& abbreviations() { return names[2]; }
     const std::vector<std::string>& fullNames() const { return names[0]; }
     // Appends a team id with its three names.
     void AddTeam(std::uint16_t id, std::string full, std::string shortName, std::string abbrev);
@@ -54,8 +52,12 @@ struct GameDescription
     PlayerDescription* FindPlayer(std::uint16_t id);
     TeamRecordDescription* FindTeam(std::uint16_t id);
     std::vector<TeamRecordDescription*> TeamRecords();
-    const PlayerDescription* FindPlayer(std::uint16_t id) const;
-    std::vector<const TeamRecordDescription*> TeamRecords() const;
+    const PlayerDescription* FindPlayer(std::uint16_t id) const { return const_cast<GameDescription*>(this)->FindPlayer(id); }
+    std::vector<const TeamRecordDescription*> TeamRecords() const
+    {
+        const auto teams = const_cast<GameDescription*>(this)->TeamRecords();
+        return {teams.begin(), teams.end()};
+    }
 
     void AddRestString(std::string bytes) { rest.push_back({true, std::move(bytes)}); }
     void AddRestBytes(std::string bytes) { rest.push_back({false, std::move(bytes)}); }

@@ -1,5 +1,7 @@
 #include "GameFileBuilder.h"
 
+#include "LittleEndian.h"
+
 #include <fstream>
 #include <stdexcept>
 
@@ -12,12 +14,7 @@ public:
     explicit ByteSink(std::vector<std::uint8_t>& out) : m_out(out) {}
 
     std::size_t Offset() const { return m_out.size(); }
-    void U8(std::uint8_t v) { m_out.push_back(v); }
-    void U16(std::uint16_t v)
-    {
-        m_out.push_back(static_cast<std::uint8_t>(v));
-        m_out.push_back(static_cast<std::uint8_t>(v >> 8));
-    }
+    void U16(std::uint16_t v) { le::Append(m_out, v); }
     void Count(std::size_t n)
     {
         if (n > 0xFFFF)
@@ -35,14 +32,12 @@ public:
         while (*text)
             m_out.push_back(static_cast<std::uint8_t>(*text++));
     }
-    std::size_t String(const std::string& bytes)
+    void String(const std::string& bytes)
     {
         if (bytes.size() > 255)
             throw std::length_error("a game string holds at most 255 bytes");
-        const std::size_t at = Offset();
-        U8(static_cast<std::uint8_t>(bytes.size()));
+        m_out.push_back(static_cast<std::uint8_t>(bytes.size()));
         Raw(bytes);
-        return at;
     }
 
 private:
@@ -57,7 +52,7 @@ void WriteHeader(const HeaderDescription& header, ByteSink& out, BuiltGame& buil
     for (std::size_t list = 0; list < 3; ++list) {
         out.Count(header.names[list].size());
         for (const auto& name : header.names[list])
-            built.nameOffsets[list].push_back(out.String(name));
+            out.String(name);
     }
     built.headerEnd = out.Offset();
 }
@@ -66,40 +61,30 @@ void WritePlayers(const std::vector<PlayerDescription>& players, ByteSink& out, 
 {
     for (std::size_t i = 0; i < players.size(); ++i) {
         const auto& player = players[i];
-        BuiltPlayer at;
-        at.offset = out.Offset();
         out.U16(player.id);
-        at.givenNames = out.String(player.givenNames);
-        at.familyName = out.String(player.familyName);
-        at.initials = out.String(player.initials);
-        at.record = out.Offset();
+        out.String(player.givenNames);
+        out.String(player.familyName);
+        out.String(player.initials);
+        BuiltEntry at{out.Offset()};
         auto record = player.record;
         const bool last = i + 1 == players.size();
-        const std::uint16_t tag = player.nextTag.value_or(last ? 0 : layout::kMorePlayers);
-        record[layout::kNextTag] = static_cast<std::uint8_t>(tag);
-        record[layout::kNextTag + 1] = static_cast<std::uint8_t>(tag >> 8);
+        le::Put(record, layout::kNextTag, player.nextTag.value_or(last ? std::uint16_t{0} : layout::kMorePlayers));
         out.Raw(record);
         at.end = out.Offset();
         built.players.push_back(at);
     }
 }
 
-BuiltTeamEntry WriteTeamRecord(const TeamRecordDescription& team, ByteSink& out)
+BuiltEntry WriteTeamRecord(const TeamRecordDescription& team, ByteSink& out)
 {
-    BuiltTeamEntry at;
-    at.isTeam = true;
-    at.offset = out.Offset();
     out.U16(layout::kTeamTag);
     out.U16(team.id);
-    at.squadCount = out.Offset();
     out.Count(team.squad.size());
     for (auto id : team.squad)
         out.U16(id);
-    at.xiCount = out.Offset();
     out.Count(team.firstXI.size());
     for (auto id : team.firstXI)
         out.U16(id);
-    at.opaque = out.Offset();
     out.Raw(team.opaque);
     out.Count(team.itemList1.size());
     for (const auto& item : team.itemList1)
@@ -113,24 +98,21 @@ BuiltTeamEntry WriteTeamRecord(const TeamRecordDescription& team, ByteSink& out)
     out.Count(team.stringList2.size());
     for (const auto& s : team.stringList2)
         out.String(s);
-    at.record = out.Offset();
+    BuiltEntry at{out.Offset()};
     out.Raw(team.record);
-    at.endWord = out.Offset();
     out.U16(team.endWord);
     at.end = out.Offset();
     return at;
 }
 
-BuiltTeamEntry WriteOtherEntry(const OtherEntryDescription& entry, std::uint16_t lastEndWord, ByteSink& out)
+BuiltEntry WriteOtherEntry(const OtherEntryDescription& entry, std::uint16_t lastEndWord, ByteSink& out)
 {
     if (entry.tag == layout::kTeamTag)
         throw std::invalid_argument("an entry with tag 1 is a team record");
-    BuiltTeamEntry at;
-    at.offset = out.Offset();
     out.U16(entry.tag);
     for (auto word : entry.words)
         out.U16(word);
-    at.endWord = out.Offset();
+    BuiltEntry at{out.Offset()};
     if (entry.writeTerminator)
         out.U16(entry.terminator.value_or(lastEndWord));
     at.end = out.Offset();
@@ -138,16 +120,6 @@ BuiltTeamEntry WriteOtherEntry(const OtherEntryDescription& entry, std::uint16_t
 }
 
 } // namespace
-
-std::uint16_t BuiltGame::U16At(std::size_t offset) const
-{
-    return static_cast<std::uint16_t>(bytes.at(offset) | bytes.at(offset + 1) << 8);
-}
-
-std::uint32_t BuiltGame::U32At(std::size_t offset) const
-{
-    return static_cast<std::uint32_t>(U16At(offset)) | static_cast<std::uint32_t>(U16At(offset + 2)) << 16;
-}
 
 BuiltGame Build(const GameDescription& game)
 {
@@ -182,21 +154,12 @@ BuiltGame Build(const GameDescription& game)
 
     built.restStart = out.Offset();
     for (const auto& item : game.rest) {
-        built.restItems.push_back(out.Offset());
         if (item.isString)
             out.String(item.bytes);
         else
             out.Raw(item.bytes);
     }
     return built;
-}
-
-std::vector<std::uint8_t> GameString(const std::string& bytes)
-{
-    std::vector<std::uint8_t> out;
-    ByteSink sink(out);
-    sink.String(bytes);
-    return out;
 }
 
 void WriteFileBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)

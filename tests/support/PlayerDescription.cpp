@@ -21,31 +21,6 @@ std::size_t StatOffset(Competition competition, Stat stat)
     return kFielding[c] + 4 * (s - static_cast<std::size_t>(Stat::Catches));
 }
 
-std::uint32_t PlayerDescription::U32(std::size_t offset) const
-{
-    return static_cast<std::uint32_t>(record[offset]) | static_cast<std::uint32_t>(record[offset + 1]) << 8
-        | static_cast<std::uint32_t>(record[offset + 2]) << 16 | static_cast<std::uint32_t>(record[offset + 3]) << 24;
-}
-
-std::uint16_t PlayerDescription::U16(std::size_t offset) const
-{
-    return static_cast<std::uint16_t>(record[offset] | record[offset + 1] << 8);
-}
-
-PlayerDescription& PlayerDescription::SetU32(std::size_t offset, std::uint32_t value)
-{
-    for (std::size_t i = 0; i < 4; ++i)
-        record[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
-    return *this;
-}
-
-PlayerDescription& PlayerDescription::SetU16(std::size_t offset, std::uint16_t value)
-{
-    record[offset] = static_cast<std::uint8_t>(value);
-    record[offset + 1] = static_cast<std::uint8_t>(value >> 8);
-    return *this;
-}
-
 PlayerDescription& PlayerDescription::SetBirth(int year, int month, int day)
 {
     return SetBirthCode(BirthCode(year, month, day));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameLayoutConstants.h"
+#include "LittleEndian.h"
 
 #include <array>
 #include <cstdint>
@@ -35,10 +36,10 @@ struct PlayerDescription
     // but the last of the list, 0 on the last.
     std::optional<std::uint16_t> nextTag;
 
-    std::uint32_t U32(std::size_t offset) const;
-    std::uint16_t U16(std::size_t offset) const;
-    PlayerDescription& SetU32(std::size_t offset, std::uint32_t value);
-    PlayerDescription& SetU16(std::size_t offset, std::uint16_t value);
+    std::uint32_t U32(std::size_t offset) const { return le::Get<std::uint32_t>(record, offset); }
+    std::uint16_t U16(std::size_t offset) const { return le::Get<std::uint16_t>(record, offset); }
+    PlayerDescription& SetU32(std::size_t offset, std::uint32_t value) { le::Put(record, offset, value); return *this; }
+    PlayerDescription& SetU16(std::size_t offset, std::uint16_t value) { le::Put(record, offset, value); return *this; }
 
     PlayerDescription& SetBirthCode(std::uint32_t code) { return SetU32(layout::kBirthCode, code); }
     PlayerDescription& SetBirth(int year, int month, int day);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameLayoutConstants.h"
+#include "LittleEndian.h"
 
 #include <array>
 #include <cstdint>
@@ -28,8 +29,8 @@ struct TeamRecordDescription
     Record record{};
     std::uint16_t endWord = 0x8002;
 
-    std::int32_t GetI32(std::size_t offset) const;
-    TeamRecordDescription& SetI32(std::size_t offset, std::int32_t value);
+    std::int32_t GetI32(std::size_t offset) const { return le::Get<std::int32_t>(record, offset); }
+    TeamRecordDescription& SetI32(std::size_t offset, std::int32_t value) { le::Put(record, offset, value); return *this; }
     TeamRecordDescription& SetCaptain(std::int32_t pos) { return SetI32(layout::kCaptain, pos); }
     TeamRecordDescription& SetKeeper(std::int32_t pos) { return SetI32(layout::kKeeperPos, pos); }
     TeamRecordDescription& SetOpenBowler1(std::int32_t pos) { return SetI32(layout::kOpenBowler1, pos); }
