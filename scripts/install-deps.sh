@@ -10,6 +10,8 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth
+    g++-mingw-w64-x86-64-posix wine64 googletest
+    file desktop-file-utils
 )
 
 missing=()

@@ -2,8 +2,10 @@
 # Installs what is missing, builds everything and runs every test:
 # the full build (core, CLI, editor; GUI tests headless), then the core and
 # CLI tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then the fuzz targets (clang): kept crash inputs, then a minute of fuzzing
-# per target from a fresh seed corpus.
+# then the Debian package (built, inspected, its orbek-cli run), then the
+# core and CLI cross-built for Windows and tested under Wine, then the fuzz
+# targets (clang): kept crash inputs, then a minute of fuzzing per target
+# from a fresh seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,6 +25,12 @@ cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
+echo "== Debian package"
+bash scripts/test-package.sh build-test
+
+echo "== Windows build (MinGW-w64) tested under Wine"
+bash scripts/test-windows.sh
+
 echo "== Fuzz targets (clang, libFuzzer + AddressSanitizer + UndefinedBehaviorSanitizer), one minute each"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DORBEK_BUILD_FUZZ=ON -DORBEK_BUILD_GUI=OFF -DORBEK_BUILD_TESTS=OFF
 cmake --build build-fuzz -j "$jobs" --target orbek_fuzz_load orbek_fuzz_roundtrip make_seed_corpus
@@ -37,5 +45,5 @@ for target in load roundtrip; do
         -artifact_prefix="build-fuzz/artifacts/$target/" -print_final_stats=1
 done
 
-echo "== All stages passed (build and tests, sanitizers, fuzzing)"
-echo "stages: 3 passed, 0 failed"
+echo "== All stages passed (build and tests, sanitizers, package, Windows, fuzzing)"
+echo "stages: 5 passed, 0 failed"
