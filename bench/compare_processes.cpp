@@ -118,8 +118,8 @@ int main(int argc, char** argv)
     const std::vector<Comparison> comparisons = {
         {"save   vs dd conv=fsync", "demo-3000.db", 1.25, save, flushedCopy},
         {"save   vs dd conv=fsync", "max-65535.db", 1.25, save, flushedCopy},
-        {"info   vs cat", "demo-3000.db", 2.0, info, cat},
-        {"info   vs cat", "max-65535.db", 2.0, info, cat},
+        {"info   vs cat", "demo-3000.db", 3.0, info, cat},
+        {"info   vs cat", "max-65535.db", 3.0, info, cat},
         {"rename vs dd conv=fsync", "rest-10000-names.db", 1.5, renameAll, flushedCopy},
         {"rename vs dd conv=fsync", "max-65535.db", 1.5, renameAll, flushedCopy},
     };

@@ -14,7 +14,6 @@ int main(int argc, char** argv)
         return 2;
     }
     CGame game;
-    game.SetSourceAccess(FileBytes::Access::Map); // as orbek-cli loads
     if (auto status = game.LoadGameFile(argv[1]); !status) {
         std::fprintf(stderr, "rename_all_teams: %s\n", status.message().c_str());
         return 1;

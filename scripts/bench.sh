@@ -5,9 +5,10 @@
 #   orbek-cli info A               against  cat A > /dev/null
 #   load + rename all 18 teams + save   against  the flushed copy
 # on the demo game (3,000 players), the largest file (65,535 players) and a
-# demo-sized game whose rest holds 10,000 team-name strings. Prints medians
-# of the per-run ratios and the peak memory against their targets; exits 1
-# when a target is missed.
+# demo-sized game whose rest holds 10,000 team-name strings, and, in one
+# process, a whole load against reading the file into one fresh buffer.
+# Prints medians of the per-run ratios and the peak memory against their
+# targets; exits 1 when a target is missed.
 #
 #   scripts/bench.sh [--runs N] [--micro]
 #     --runs N   runs per comparison (default 7)
@@ -42,6 +43,35 @@ if [ "$micro" = 1 ]; then
     build-bench/bench/orbek_bench --benchmark_min_time=0.5
 fi
 
+# A load makes a private copy of the file and the model on it; the copy
+# alone (ReadIntoOneBuffer) is the floor. Medians over repetitions of the
+# two in random order; each input in a process of its own, so that neither
+# runs on memory another one freed.
+echo "== In-process load against reading the file into one buffer (target 1.3)"
+load_met=0
+for input in 0 1; do
+    build-bench/bench/orbek_bench --benchmark_filter="^(ReadIntoOneBuffer|Load)/$input\$" --benchmark_min_time=0.3 \
+        --benchmark_repetitions="$runs" --benchmark_enable_random_interleaving=true \
+        --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null
+done |
+awk -F, -v target=1.3 '
+    { gsub(/"/, "") }
+    $1 ~ /_median$/ { split($1, part, /[\/_]/); ms[part[1], part[2]] = $3; label[part[2]] = $8 }
+    END {
+        printf "%-20s %9s %9s %7s %7s  %s\n", "file", "read ms", "load ms", "ratio", "target", "result"
+        missed = 0
+        for (i = 0; i <= 1; ++i) {
+            read = ms["ReadIntoOneBuffer", i]; load = ms["Load", i]
+            ratio = read > 0 ? load / read : 0
+            ok = read > 0 && ratio <= target
+            missed += !ok
+            printf "%-20s %9.2f %9.2f %7.2f %7.2f  %s\n", label[i], read, load, ratio, target, (ok ? "ok" : "MISSED")
+        }
+        exit missed > 0
+    }' || load_met=1
+
 echo "== Whole processes ($(uname -sr), $(nproc) cores)"
+processes_met=0
 build-bench/bench/compare_processes --cli build-bench/cli/orbek-cli --rename build-bench/bench/rename_all_teams \
-    --inputs "$data/inputs" --work "$data/work" --runs "$runs"
+    --inputs "$data/inputs" --work "$data/work" --runs "$runs" || processes_met=1
+exit $((load_met | processes_met))
