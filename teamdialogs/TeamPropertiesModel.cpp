@@ -162,24 +162,6 @@ void CTeamPropertiesModel::PlaceStrayMarks()
     }
 }
 
-// An opener's mark that no entry carries is saved at its stored place; when
-// the other opener's mark stands there, one player would open from both ends
-// without the list showing it, so the user must choose.
-bool CTeamPropertiesModel::OpenersCollide() const
-{
-    const CTeam& team = *Shown();
-    const std::pair<int, char> unshown[2] = {{team.OpenBowler1(), '2'}, {team.OpenBowler2(), '1'}};
-    for (const char mark : {'1', '2'}) {
-        if (AnyHoldsMark(m_firstXI, mark))
-            continue;
-        const auto& [position, otherMark] = unshown[mark == '1' ? 0 : 1];
-        if (position >= 0 && position < static_cast<int>(m_firstXI.size())
-            && HoldsMark(m_firstXI[static_cast<std::size_t>(position)], otherMark))
-            return true;
-    }
-    return false;
-}
-
 void CTeamPropertiesModel::RemoveFirstXIEntry(int index)
 {
     const std::uint32_t id = m_firstXI[static_cast<std::size_t>(index)].nId;
@@ -274,8 +256,6 @@ std::string CTeamPropertiesModel::Sack()
 CTeamPropertiesModel::CommitResult CTeamPropertiesModel::Commit(const TeamFields& fields, bool bFullName, std::int32_t budget)
 {
     CTeam* team = Shown();
-    if (OpenersCollide())
-        return {TeamPropertiesMessages::kOpenersCollide, false};
     // Names go into the team and the name lists together; a name too long
     // for the file is refused before anything changes.
     TeamEdit::TeamNames names{bFullName ? fields.strTeamName : team->m_strName, fields.strShortName, fields.strAbbrev};

@@ -86,7 +86,6 @@ private:
     void InsertFirstXIEntry(std::uint32_t playerId, int position);
     void SetEntryMarks(int index);
     void PlaceStrayMarks();
-    bool OpenersCollide() const;
     void RemoveFirstXIEntry(int index);
     struct CommitResult
     {
@@ -107,8 +106,6 @@ private:
 
 namespace TeamPropertiesMessages {
 inline constexpr const char* kBudgetRange = "Please enter an integer between 0 and 1000000000.";
-inline constexpr const char* kOpenersCollide
-    = "Please choose both opening bowlers: one player cannot open the bowling from both ends.";
 inline constexpr const char* kDatabaseQuestion
     = "Changing team names in DATABASE.DB might result in unexpected error in the game. Do you wish to continue?";
 } // namespace TeamPropertiesMessages

@@ -80,33 +80,6 @@ private slots:
             }
         }
     }
-
-    void ok_refuses_a_list_that_would_save_one_player_as_both_openers()
-    {
-        LoadedGame g;
-        ScriptedMessageService messages;
-        CTeamPropertiesDlg dlg(g.game);
-        dlg.show();
-        auto* xi = dlg.findChild<QTreeWidget*>("IDC_FIRST_XI");
-        auto* team = dlg.findChild<QTreeWidget*>("IDC_TEAM_LIST");
-        auto click = [&](const char* name) { dlg.findChild<QPushButton*>(name)->click(); };
-        // Kilo (second opener, last place) out; Lima in before Delta moves
-        // Juliet, the first opener, onto the second opener's stored place.
-        Select(xi, "Kilo");
-        click("IDC_REMOVE_FROM_XI");
-        Select(team, "Lima");
-        Select(xi, "Delta");
-        click("IDC_ADD_TO_XI");
-        click("IDOK");
-        QCOMPARE(messages.MessageTexts(), QStringList{TeamPropertiesMessages::kOpenersCollide});
-        QVERIFY(dlg.isVisible());
-        Select(xi, "Alpha");
-        click("IDC_OPEN2");
-        click("IDOK");
-        QVERIFY(!dlg.isVisible());
-        QCOMPARE(g.Team(kTestTeam).OpenBowler2(), 0);
-        QCOMPARE(g.Team(kTestTeam).OpenBowler1(), 10);
-    }
 };
 
 QTEST_MAIN(RoleMarksTests)
