@@ -14,6 +14,8 @@
 #include <QStandardPaths>
 #include <QTreeWidgetItem>
 
+#include <QFile>
+
 namespace playertest {
 
 testgame::GameDescription MakeGame(int playerCount)
@@ -82,6 +84,12 @@ void FormFixture::Retype(const char* field, const QString& text)
     auto* edit = Child<QLineEdit>(field);
     edit->selectAll();
     edit->insert(text);
+}
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace playertest

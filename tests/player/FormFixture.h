@@ -5,6 +5,8 @@
 #include "TempDir.h"
 
 #include <QApplication>
+#include <QByteArray>
+#include <QString>
 #include <QTimer>
 #include <QWidget>
 
@@ -77,5 +79,8 @@ void WhenModalOpens(std::function<void(T*)> act)
     });
     poll->start(10);
 }
+
+// The whole file, or nothing when it cannot be read.
+QByteArray ReadBytes(const QString& path);
 
 } // namespace playertest

@@ -15,15 +15,7 @@
 using playertest::FormFixture;
 using playertest::WhenModalOpens;
 
-namespace {
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
+using playertest::ReadBytes;
 
 class PhotoFolderTests : public QObject
 {

@@ -18,18 +18,14 @@
 using playertest::PathIn;
 using playertest::WriteBitmap;
 
+using playertest::ReadBytes;
+
 namespace {
 
 QString WriteBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
-}
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The four info lines under the preview.

@@ -30,6 +30,8 @@ using playertest::FormFixture;
 using playertest::WhenModalOpens;
 namespace layout = testgame::layout;
 
+using playertest::ReadBytes;
+
 namespace {
 
 constexpr std::size_t kArea = layout::kAbilityStart;
@@ -62,12 +64,6 @@ void ChoosePhotoFile(const QString& path)
         dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QFileInfo(path).fileName());
         dialog->accept();
     });
-}
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
