@@ -149,15 +149,26 @@ void CTeamPropertiesModel::SetEntryMarks(int index)
 }
 
 // A mark that left with a removed entry is saved at the role's stored place,
-// so the entry now there shows it (one player never opens from both ends).
+// so the entry now there shows it. One player never opens from both ends:
+// when the other opener stands there, the mark goes to the entry at the other
+// opener's stored place instead (he has left it), so the list still shows
+// every opener that OK saves.
 void CTeamPropertiesModel::PlaceStrayMarks()
 {
-    for (const auto& [position, mark] : StoredRoles(*Shown())) {
-        if (position < 0 || position >= static_cast<int>(m_firstXI.size()) || AnyHoldsMark(m_firstXI, mark))
+    const CTeam& team = *Shown();
+    const int size = static_cast<int>(m_firstXI.size());
+    for (const auto& [position, mark] : StoredRoles(team)) {
+        if (AnyHoldsMark(m_firstXI, mark))
             continue;
-        std::string& marks = m_firstXI[static_cast<std::size_t>(position)].strMarks;
-        const char otherEnd = mark == '1' ? '2' : (mark == '2' ? '1' : '\0');
-        if (otherEnd == '\0' || marks.find(otherEnd) == std::string::npos)
+        const bool opener = mark == '1' || mark == '2';
+        const char otherEnd = mark == '1' ? '2' : '1';
+        int place = position;
+        if (opener && place >= 0 && place < size && HoldsMark(m_firstXI[static_cast<std::size_t>(place)], otherEnd))
+            place = mark == '1' ? team.OpenBowler2() : team.OpenBowler1();
+        if (place < 0 || place >= size)
+            continue;
+        std::string& marks = m_firstXI[static_cast<std::size_t>(place)].strMarks;
+        if (!opener || marks.find(otherEnd) == std::string::npos)
             marks += mark;
     }
 }

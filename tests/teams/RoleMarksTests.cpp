@@ -80,6 +80,33 @@ private slots:
             }
         }
     }
+
+    void an_opener_mark_never_lands_on_the_other_opener_and_ok_saves_what_is_shown()
+    {
+        // Kilo (second opener, last place) out; Lima in before Delta moves
+        // Juliet, the first opener, onto the second opener's stored place.
+        // The second mark goes to India, now on the first opener's place.
+        LoadedGame g;
+        ScriptedMessageService messages;
+        CTeamPropertiesDlg dlg(g.game);
+        dlg.show();
+        auto* xi = dlg.findChild<QTreeWidget*>("IDC_FIRST_XI");
+        auto* team = dlg.findChild<QTreeWidget*>("IDC_TEAM_LIST");
+        auto click = [&](const char* name) { dlg.findChild<QPushButton*>(name)->click(); };
+        Select(xi, "Kilo");
+        click("IDC_REMOVE_FROM_XI");
+        Select(team, "Lima");
+        Select(xi, "Delta");
+        click("IDC_ADD_TO_XI");
+        QStringList shown;
+        for (int i = 8; i < xi->topLevelItemCount(); ++i)
+            shown << xi->topLevelItem(i)->text(0).section(' ', 0, 0) + xi->topLevelItem(i)->text(1);
+        QCOMPARE(shown, QStringList({"Hotel", "India2", "Juliet1"}));
+        click("IDOK");
+        QVERIFY(!dlg.isVisible() && messages.MessageTexts().isEmpty());
+        QCOMPARE(g.Team(kTestTeam).OpenBowler1(), 10);
+        QCOMPARE(g.Team(kTestTeam).OpenBowler2(), 9);
+    }
 };
 
 QTEST_MAIN(RoleMarksTests)
