@@ -24,7 +24,8 @@ QString ShownText(const std::string& gameText)
     return QString::fromStdString(Cp1252::ToUtf8(gameText));
 }
 
-constexpr int kColumnWidths[] = {110, 45, 130};
+// The type column holds "RHB o", the longest type text, in the default font.
+constexpr int kColumnWidths[] = {110, 55, 130};
 
 } // namespace
 
