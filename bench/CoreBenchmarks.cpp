@@ -5,6 +5,7 @@
 #include "BenchInputs.h"
 #include "CGame.h"
 #include "FileIO.h"
+#include "GameEdit.h"
 #include "GameFileLayout.h"
 #include "TeamEdit.h"
 
@@ -27,6 +28,15 @@ fs::path InputPath(std::size_t index)
     static const fs::path folder = fs::temp_directory_path() / "orbek-bench-inputs";
     fs::create_directories(folder);
     return benchinputs::Write(benchinputs::All().at(index), folder);
+}
+
+// Loads the input untimed; a file that does not load ends the benchmark.
+bool LoadOrSkip(CGame& game, const fs::path& path, benchmark::State& state)
+{
+    if (game.LoadGameFile(path.string()))
+        return true;
+    state.SkipWithError("the input does not load");
+    return false;
 }
 
 void SetLabel(benchmark::State& state, const fs::path& path)
@@ -94,10 +104,8 @@ void Save(benchmark::State& state, bool renameTeams)
     for (auto _ : state) {
         state.PauseTiming();
         CGame game;
-        if (!game.LoadGameFile(path.string())) {
-            state.SkipWithError("the input does not load");
+        if (!LoadOrSkip(game, path, state))
             return;
-        }
         if (renameTeams) {
             for (const auto id : game.m_loadedTeamOrder) {
                 auto names = TeamEdit::GetNames(*game.Team(id));
@@ -118,6 +126,59 @@ void Save(benchmark::State& state, bool renameTeams)
 void SaveUnchanged(benchmark::State& state) { Save(state, false); }
 void SaveWithRenamedTeams(benchmark::State& state) { Save(state, true); }
 
+// One edit that changes every player's contract, its undo and its redo, on
+// the largest file. Only the step named is timed; the counters compare the
+// undo record's memory with the bytes of the player records it touched.
+enum class EditStep { Edit, Undo, Redo };
+
+GameUndoRecord EditEveryPlayer(CGame& game)
+{
+    GameEdit edit(game);
+    for (const auto id : game.m_loadedPlayerOrder) {
+        CPlayer& player = *edit.Player(id);
+        player.SetU32(PlayerLayout::nContract, (player.U32(PlayerLayout::nContract) + 1) % 100);
+    }
+    edit.MarkChangedModified();
+    return edit.Commit("Contracts");
+}
+
+void EveryPlayer(benchmark::State& state, EditStep step)
+{
+    const auto path = InputPath(1);
+    GameUndoRecord record;
+    for (auto _ : state) {
+        state.PauseTiming();
+        CGame game;
+        if (!LoadOrSkip(game, path, state))
+            return;
+        if (step != EditStep::Edit)
+            record = EditEveryPlayer(game);
+        if (step == EditStep::Redo)
+            record.Undo(game);
+        state.ResumeTiming();
+        switch (step) {
+        case EditStep::Edit: record = EditEveryPlayer(game); break;
+        case EditStep::Undo: record.Undo(game); break;
+        case EditStep::Redo: record.Redo(game); break;
+        }
+        state.PauseTiming(); // the game's release is not part of the step
+        record = {};
+        game.FreeGameData();
+        state.ResumeTiming();
+    }
+    CGame game;
+    game.LoadGameFile(path.string());
+    record = EditEveryPlayer(game);
+    state.counters["players"] = static_cast<double>(record.Players().size());
+    state.counters["record_bytes"] = static_cast<double>(record.MemoryBytes());
+    state.counters["touched_record_bytes"] = static_cast<double>(record.Players().size() * PlayerLayout::kSize);
+    state.SetLabel(path.filename().string());
+}
+
+void EditAllPlayers(benchmark::State& state) { EveryPlayer(state, EditStep::Edit); }
+void UndoAllPlayers(benchmark::State& state) { EveryPlayer(state, EditStep::Undo); }
+void RedoAllPlayers(benchmark::State& state) { EveryPlayer(state, EditStep::Redo); }
+
 } // namespace
 
 // 0 = demo game, 1 = 65,535 players, 2 = 10,000 team names in the rest.
@@ -126,6 +187,9 @@ BENCHMARK(Parse)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(Load)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveUnchanged)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveWithRenamedTeams)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(EditAllPlayers)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(UndoAllPlayers)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(RedoAllPlayers)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 int main(int argc, char** argv)
 {

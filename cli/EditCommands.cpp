@@ -1,8 +1,8 @@
 // set, move, team-set: edit one player or team and write the file in place
 // (as Save does) or to -o OUT (as Save As does). Nothing is written when a
 // value is refused; the lines printed say what changed.
-#include "ChangeTracker.h"
 #include "Commands.h"
+#include "GameEdit.h"
 #include "GameSession.h"
 #include "PlayerEdit.h"
 #include "PlayerKeys.h"
@@ -45,11 +45,11 @@ void RunSet(const EditOptions& options, CommandContext& ctx)
     if (!game.Player(options.id))
         return ctx.Fail(options.file + ": there is no player with the id " + std::to_string(options.id) + ".");
 
-    ChangeTracker tracker(game);
-    tracker.WatchPlayer(game, options.id);
-    if (GameStatus status = PlayerEditing::Apply(game, options.id, edit); !status)
+    GameEdit change(game);
+    if (GameStatus status = PlayerEditing::Apply(change, options.id, edit); !status)
         return ctx.Refuse(status.message(), options.file);
-    GameSession::SaveChanges(game, tracker, options.file, options.output, ctx);
+    const auto record = GameSession::CommitChanges(change, "Edit " + game.Player(options.id)->GetDisplayName());
+    GameSession::SaveChanges(game, record, options.file, options.output, ctx);
 }
 
 void RunMove(const EditOptions& options, CommandContext& ctx)
@@ -57,18 +57,18 @@ void RunMove(const EditOptions& options, CommandContext& ctx)
     CGame game;
     if (!GameSession::Load(game, options.file, ctx))
         return;
-    CPlayer* player = game.Player(options.id);
+    const CPlayer* player = game.Player(options.id);
     if (!player)
         return ctx.Fail(options.file + ": there is no player with the id " + std::to_string(options.id) + ".");
     PlayerEdit edit;
     if (GameStatus status = PlayerEditing::Parse(game, "team", options.team, edit); !status)
         return ctx.Refuse(status.message(), options.file);
 
-    ChangeTracker tracker(game);
-    tracker.WatchPlayer(game, options.id);
-    if (GameStatus status = game.MovePlayer(options.id, player->Team(), *edit.team, false); !status)
+    GameEdit change(game);
+    if (GameStatus status = change.MovePlayer(options.id, *edit.Team()); !status)
         return ctx.Refuse(status.message(), options.file);
-    GameSession::SaveChanges(game, tracker, options.file, options.output, ctx);
+    const auto record = GameSession::CommitChanges(change, "Move " + player->GetDisplayName());
+    GameSession::SaveChanges(game, record, options.file, options.output, ctx);
 }
 
 void RunTeamSet(const EditOptions& options, CommandContext& ctx)
@@ -92,10 +92,10 @@ void RunTeamSet(const EditOptions& options, CommandContext& ctx)
     if (options.id > 0xFFFF || !game.Team(options.id))
         return ctx.Fail(options.file + ": there is no team with the id " + std::to_string(options.id) + ".");
 
-    ChangeTracker tracker(game);
-    if (GameStatus status = TeamEditing::Apply(game, static_cast<std::uint16_t>(options.id), request); !status)
+    GameEdit change(game);
+    if (GameStatus status = TeamEditing::Apply(change, static_cast<std::uint16_t>(options.id), request); !status)
         return ctx.Refuse(status.message(), options.file);
-    GameSession::SaveChanges(game, tracker, options.file, options.output, ctx);
+    GameSession::SaveChanges(game, GameSession::CommitChanges(change, "Team Properties"), options.file, options.output, ctx);
 }
 
 } // namespace
@@ -115,12 +115,8 @@ void AddEditCommands(CLI::App& app, CommandContext& ctx)
     setCommand->add_option("ASSIGNMENTS", set->assignments, "KEY=VALUE, one or more")->required();
     AddSaveAsOption(*setCommand, set->output);
     setCommand->footer(
-        "Writable keys: given_names, family_name, team (id or none), origin (index or none), birth (YYYY-MM-DD),\n"
-        "salary (0..98303), contract, type (0..3), keeper, part_time_keeper, bowl_arm, bats_right (0/1),\n"
-        "bowl_style (0..5), vs_pace (fast/spin), footwork (back/front), side (leg/off),\n"
-        "stats.COMPETITION.STAT (COMPETITION: first_class, test_match, one_day_int, one_day),\n"
-        "preset (average, good, excellent, super), abilities_from (player id).\n"
-        "abilities_from is applied first, then preset (by the type given here, if any), then the rest.");
+        PlayerKeys::WritableKeysHelp()
+        + "\nabilities_from is applied first, then preset (by the type given here, if any), then the rest.");
     setCommand->callback([set, &ctx] { RunSet(*set, ctx); });
 
     auto move = std::make_shared<EditOptions>();

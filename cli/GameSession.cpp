@@ -1,6 +1,6 @@
 #include "GameSession.h"
 
-#include "ChangeTracker.h"
+#include "ChangeReport.h"
 
 namespace GameSession {
 
@@ -32,10 +32,16 @@ bool Save(CGame& game, const std::string& outPath, CommandContext& ctx)
     return true;
 }
 
-bool SaveChanges(CGame& game, const ChangeTracker& tracker, const std::string& file, const std::string& outPath,
+GameUndoRecord CommitChanges(GameEdit& edit, std::string stepName)
+{
+    edit.MarkChangedModified();
+    return edit.Commit(std::move(stepName));
+}
+
+bool SaveChanges(CGame& game, const GameUndoRecord& record, const std::string& file, const std::string& outPath,
     CommandContext& ctx)
 {
-    const auto changes = tracker.Collect(game);
+    const auto changes = ChangeReport::Lines(record);
     for (const auto& line : changes)
         ctx.out << line << "\n";
     if (changes.empty() && outPath.empty()) {

@@ -2,8 +2,8 @@
 
 #include "CGame.h"
 #include "CliContext.h"
-
-class ChangeTracker;
+#include "GameEdit.h"
+#include "GameUndoRecord.h"
 
 #include <string>
 
@@ -19,10 +19,14 @@ bool Load(CGame& game, const std::string& path, CommandContext& ctx);
 // As to outPath when it is not empty. Reports a failure and returns false.
 bool Save(CGame& game, const std::string& outPath, CommandContext& ctx);
 
-// Ends an editing command: prints what the tracker finds changed, then
+// Commits an editing command's edit: the records it changed are marked
+// modified, as the editor marks them.
+GameUndoRecord CommitChanges(GameEdit& edit, std::string stepName);
+
+// Ends an editing command: prints what its committed edit changed, then
 // saves as Save above — unless nothing changed and no outPath was given,
 // in which case the file is left as it is.
-bool SaveChanges(CGame& game, const ChangeTracker& tracker, const std::string& file, const std::string& outPath,
+bool SaveChanges(CGame& game, const GameUndoRecord& record, const std::string& file, const std::string& outPath,
     CommandContext& ctx);
 
 // "FILE: message" unless the message names the file already.

@@ -3,11 +3,12 @@
 // as set would, and a cell equal to the current value changes nothing.
 // Read-only columns (as export writes them) are accepted while their cells
 // still hold the file's values.
-#include "ChangeTracker.h"
+#include "ChangeReport.h"
 #include "Commands.h"
 #include "CsvFile.h"
 #include "FileIO.h"
 #include "GameSession.h"
+#include "ImportRows.h"
 #include "PlayerEdit.h"
 #include "PlayerKeys.h"
 
@@ -110,6 +111,47 @@ bool ReadRow(const CGame& game, const CsvRow& header, const CsvRow& row, std::si
     return true;
 }
 
+} // namespace
+
+GameStatus ImportRows(GameEdit& change, const CsvParseResult& csv)
+{
+    const CGame& game = change.Game();
+    if (csv.rows.empty())
+        return GameStatus::Failure("the file has no header row");
+    const CsvRow& header = csv.rows.front();
+    std::string error;
+    const auto idColumn = CheckHeader(header, error);
+    if (!idColumn)
+        return GameStatus::Failure(error);
+
+    for (std::size_t r = 1; r < csv.rows.size(); ++r) {
+        const CsvRow& row = csv.rows[r];
+        const std::size_t rowNumber = r + 1;
+        if (row.size() == 1 && row.front().empty())
+            continue; // a blank line
+        if (row.size() != header.size())
+            return GameStatus::Failure("row " + std::to_string(rowNumber) + " has " + std::to_string(row.size())
+                + " fields, the header " + std::to_string(header.size()));
+
+        const std::string& idCell = row[*idColumn];
+        const auto id = ParsePlayerId(game, idCell);
+        if (!id)
+            return GameStatus::Failure(Where(rowNumber, *idColumn + 1, "id") + ": the file has no player with the id \""
+                + idCell + "\"");
+
+        PlayerEdit edit;
+        if (!ReadRow(game, header, row, rowNumber, *game.Player(*id), edit, error))
+            return GameStatus::Failure(error);
+        if (edit.Empty())
+            continue;
+        if (GameStatus status = PlayerEditing::Apply(change, *id, edit); !status)
+            return GameStatus::Failure("row " + std::to_string(rowNumber) + ": " + status.message());
+    }
+    return {};
+}
+
+namespace {
+
 void RunImport(const ImportOptions& options, CommandContext& ctx)
 {
     CGame game;
@@ -122,48 +164,19 @@ void RunImport(const ImportOptions& options, CommandContext& ctx)
     const CsvParseResult csv = ParseCsv(text);
     if (!csv.ok())
         return ctx.Fail(options.csv + ": " + csv.error + nothing);
-    if (csv.rows.empty())
-        return ctx.Fail(options.csv + ": the file has no header row" + nothing);
 
-    const CsvRow& header = csv.rows.front();
-    std::string error;
-    const auto idColumn = CheckHeader(header, error);
-    if (!idColumn)
-        return ctx.Fail(options.csv + ": " + error + nothing);
-
-    ChangeTracker tracker(game);
-    for (std::size_t r = 1; r < csv.rows.size(); ++r) {
-        const CsvRow& row = csv.rows[r];
-        const std::size_t rowNumber = r + 1;
-        if (row.size() == 1 && row.front().empty())
-            continue; // a blank line
-        if (row.size() != header.size())
-            return ctx.Fail(options.csv + ": row " + std::to_string(rowNumber) + " has " + std::to_string(row.size())
-                + " fields, the header " + std::to_string(header.size()) + nothing);
-
-        const std::string& idCell = row[*idColumn];
-        const auto id = ParsePlayerId(game, idCell);
-        if (!id)
-            return ctx.Fail(options.csv + ": " + Where(rowNumber, *idColumn + 1, "id")
-                + ": the file has no player with the id \"" + idCell + "\"" + nothing);
-
-        PlayerEdit edit;
-        if (!ReadRow(game, header, row, rowNumber, *game.Player(*id), edit, error))
-            return ctx.Fail(options.csv + ": " + error + nothing);
-        if (edit.Empty())
-            continue;
-        tracker.WatchPlayer(game, *id);
-        if (GameStatus status = PlayerEditing::Apply(game, *id, edit); !status)
-            return ctx.Fail(options.csv + ": row " + std::to_string(rowNumber) + ": " + status.message() + nothing);
-    }
+    GameEdit change(game);
+    if (GameStatus status = ImportRows(change, csv); !status)
+        return ctx.Fail(options.csv + ": " + status.message() + nothing);
+    const GameUndoRecord record = GameSession::CommitChanges(change, "Import " + options.csv);
 
     // --quiet: the lines of the changed fields go nowhere, the summary still shows.
     std::ostream nowhere(nullptr);
     CommandContext saving{options.quiet ? nowhere : ctx.out, ctx.err};
-    const bool saved = GameSession::SaveChanges(game, tracker, options.file, options.output, saving);
+    const bool saved = GameSession::SaveChanges(game, record, options.file, options.output, saving);
     ctx.exitCode = saving.exitCode;
     if (saved)
-        ctx.out << tracker.Summary(game) << "\n";
+        ctx.out << ChangeReport::Summary(record) << "\n";
 }
 
 } // namespace

@@ -29,7 +29,7 @@ nlohmann::ordered_json Player(const CPlayer& player)
     nlohmann::ordered_json stats = nlohmann::ordered_json::object();
     for (const Competition competition : PlayerStats::kCompetitions) {
         nlohmann::ordered_json figures = nlohmann::ordered_json::object();
-        for (const Stat stat : PlayerKeys::StatOrder())
+        for (const Stat stat : PlayerFields::StatOrder())
             figures[PlayerStats::StatKey(stat)] = player.GetStat(competition, stat);
         stats[PlayerStats::CompetitionKey(competition)] = std::move(figures);
     }

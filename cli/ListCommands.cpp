@@ -27,8 +27,16 @@ struct ListOptions
 };
 
 // The columns of the players table; the other formats carry every key.
-const std::vector<std::string> kPlayerTableColumns = {
-    "id", "display_name", "team", "type_abbrev", "birth", "salary", "contract"};
+const std::vector<std::string> kPlayerTableColumns = [] {
+    std::vector<std::string> keys;
+    for (const PlayerField& field : PlayerFields::All()) {
+        if (field.column > 0) {
+            keys.resize(std::max(keys.size(), static_cast<std::size_t>(field.column)));
+            keys[static_cast<std::size_t>(field.column - 1)] = field.key;
+        }
+    }
+    return keys;
+}();
 const std::vector<std::string> kTeamTableColumns = {
     "id", "name", "short_name", "abbrev", "budget", "player_count", "captain", "keeper", "open_bowler_1", "open_bowler_2"};
 

@@ -1,5 +1,6 @@
 #include "PlayerFilter.h"
 
+#include "PlayerFields.h"
 #include "RecordDiff.h"
 #include "RecordLayout.h"
 
@@ -25,10 +26,11 @@ const std::vector<std::string>& PlayerFilter::TypeAbbrevs()
     static const std::vector<std::string> abbrevs = [] {
         std::vector<std::string> found;
         CPlayer probe;
-        for (std::uint32_t type = 4; type-- > 0;)
-            for (std::uint32_t style = 0; style < 6; ++style)
-                for (std::uint32_t arm = 2; arm-- > 0;)
-                    for (std::uint32_t right = 2; right-- > 0;) {
+        const auto count = [](const char* key) { return PlayerFields::Count(PlayerFields::Field(key)); };
+        for (std::uint32_t type = count("type"); type-- > 0;)
+            for (std::uint32_t style = 0; style < count("bowl_style"); ++style)
+                for (std::uint32_t arm = count("bowl_arm"); arm-- > 0;)
+                    for (std::uint32_t right = count("bats_right"); right-- > 0;) {
                         probe.SetU32(PlayerLayout::nType, type);
                         probe.SetU32(PlayerLayout::nBowlStyle, style);
                         probe.SetU32(PlayerLayout::nBowlArm, arm);

@@ -28,48 +28,14 @@ std::string Shown(const TeamValue& value)
     return TeamKeys::ToText(value);
 }
 
-// The player keys compared, each with the raw key shown instead when the
-// readable value is equal but the stored bytes are not.
-struct ComparedKey
-{
-    const char* key;
-    const char* rawKey; // nullptr: the readable value is the stored value
-};
-
-constexpr ComparedKey kPlayerKeys[] = {
-    {"given_names", nullptr}, {"family_name", nullptr}, {"initials", nullptr}, {"team", nullptr},
-    {"origin", nullptr}, {"birth", "birth_code"}, {"salary", "salary_code"}, {"contract", nullptr},
-    {"type", nullptr}, {"keeper", nullptr}, {"part_time_keeper", nullptr}, {"bowl_style", nullptr},
-    {"bowl_arm", nullptr}, {"bats_right", nullptr}, {"vs_pace", "vs_pace_byte"},
-    {"footwork", "footwork_byte"}, {"side", "side_byte"}};
-
-// Record bytes that the keys above and the statistics cover.
+// Record bytes that the player fields name.
 const std::set<std::size_t>& NamedPlayerBytes()
 {
     static const std::set<std::size_t> named = [] {
-        using namespace PlayerLayout;
         std::set<std::size_t> bytes;
-        auto add = [&bytes](std::size_t offset, std::size_t size) {
-            for (std::size_t i = 0; i < size; ++i)
-                bytes.insert(offset + i);
-        };
-        add(nBirthCode, 4);
-        add(wTeam, 2);
-        add(wOrigin, 2);
-        add(nContract, 4);
-        add(nSalaryCode, 4);
-        add(nType, 4);
-        add(bVsPace, 1);
-        add(bFootwork, 1);
-        add(bSide, 1);
-        add(nBatsRight, 4);
-        add(nKeeper, 4);
-        add(nPartTimeKeeper, 4);
-        add(nBowlStyle, 4);
-        add(nBowlArm, 4);
-        for (const Competition competition : PlayerStats::kCompetitions)
-            for (const Stat stat : PlayerKeys::StatOrder())
-                add(PlayerStats::Offset(competition, stat), 4);
+        for (const PlayerField& field : PlayerFields::All())
+            for (std::size_t i = 0; i < field.bytes.size; ++i)
+                bytes.insert(field.bytes.offset + i);
         return bytes;
     }();
     return named;
@@ -112,21 +78,22 @@ std::vector<std::string> Players(const CPlayer& before, const CPlayer& after)
 {
     std::vector<std::string> lines;
     const std::string prefix = "player " + PlayerKeys::IdAndName(before) + " ";
-    auto compare = [&](const std::string& key) {
-        const KeyValue a = PlayerKeys::Get(before, key);
-        const KeyValue b = PlayerKeys::Get(after, key);
+    auto compare = [&](const PlayerField& field) {
+        const KeyValue a = PlayerFields::Get(before, field);
+        const KeyValue b = PlayerFields::Get(after, field);
         if (a == b)
             return false;
-        lines.push_back(prefix + key + ": " + Shown(a) + " -> " + Shown(b));
+        lines.push_back(prefix + field.key + ": " + Shown(a) + " -> " + Shown(b));
         return true;
     };
-    for (const auto& [key, rawKey] : kPlayerKeys) {
-        if (!compare(key) && rawKey)
-            compare(rawKey);
+    // A Code row shows the stored bytes when the value above it is equal.
+    const auto& fields = PlayerFields::All();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].role != FieldRole::Value || !fields[i].Readable())
+            continue;
+        if (!compare(fields[i]) && i + 1 < fields.size() && fields[i + 1].role == FieldRole::Code)
+            compare(fields[i + 1]);
     }
-    for (const Competition competition : PlayerStats::kCompetitions)
-        for (const Stat stat : PlayerKeys::StatOrder())
-            compare(PlayerKeys::StatKeyName(competition, stat));
 
     const auto offsets = UnnamedDifferences(before.CopyRecord(), after.CopyRecord(), NamedPlayerBytes());
     if (!offsets.empty())

@@ -123,37 +123,35 @@ GameStatus Parse(const std::string& key, const std::string& value, TeamEditReque
     return GameStatus::Failure("unknown team key \"" + key + "\"");
 }
 
-GameStatus Apply(CGame& game, std::uint16_t teamId, const TeamEditRequest& request)
+GameStatus Apply(GameEdit& edit, std::uint16_t teamId, const TeamEditRequest& request)
 {
-    CTeam* team = game.Team(teamId);
+    const CTeam* team = edit.Game().Team(teamId);
     if (!team)
         return GameStatus::Failure("the file has no team with the id " + std::to_string(teamId));
 
-    CTeam draft = *team;
     if (request.budget) {
-        if (GameStatus status = TeamEdit::SetBudget(draft, *request.budget); !status)
+        if (GameStatus status = TeamEdit::SetBudget(edit, teamId, *request.budget); !status)
             return status;
     }
     if (request.firstXI) {
-        if (GameStatus status = TeamEdit::SetFirstXI(draft, *request.firstXI); !status)
+        if (GameStatus status = TeamEdit::SetFirstXI(edit, teamId, *request.firstXI); !status)
             return status;
     }
     if (request.captain || request.keeper || request.openBowler1 || request.openBowler2) {
-        TeamEdit::TeamRoles roles = TeamEdit::GetRoles(draft);
+        TeamEdit::TeamRoles roles = TeamEdit::GetRoles(*team);
         roles.captain = request.captain.value_or(roles.captain);
         roles.keeper = request.keeper.value_or(roles.keeper);
         roles.openBowler1 = request.openBowler1.value_or(roles.openBowler1);
         roles.openBowler2 = request.openBowler2.value_or(roles.openBowler2);
-        if (GameStatus status = TeamEdit::SetRoles(draft, roles); !status)
+        if (GameStatus status = TeamEdit::SetRoles(edit, teamId, roles); !status)
             return status;
     }
-    *team = draft;
     if (request.name || request.shortName || request.abbrev) {
         TeamEdit::TeamNames names = TeamEdit::GetNames(*team);
         names.name = request.name.value_or(names.name);
         names.shortName = request.shortName.value_or(names.shortName);
         names.abbrev = request.abbrev.value_or(names.abbrev);
-        return TeamEdit::SetNames(game, teamId, names);
+        return TeamEdit::SetNames(edit, teamId, names);
     }
     return {};
 }

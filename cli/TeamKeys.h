@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CGame.h"
+#include "GameEdit.h"
 #include "GameError.h"
 #include "TeamEdit.h"
 
@@ -42,8 +43,8 @@ namespace TeamEditing {
 
 GameStatus Parse(const std::string& key, const std::string& value, TeamEditRequest& request);
 
-// Applies every value or none: budget, First XI and roles are checked on
-// a draft of the team first; names go into the team and the name lists.
-GameStatus Apply(CGame& game, std::uint16_t teamId, const TeamEditRequest& request);
+// Applies the values through the caller's edit, which rolls them all back
+// when one is refused; names go into the team and the name lists.
+GameStatus Apply(GameEdit& edit, std::uint16_t teamId, const TeamEditRequest& request);
 
 } // namespace TeamEditing

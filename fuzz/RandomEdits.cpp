@@ -1,5 +1,6 @@
 #include "RandomEdits.h"
 
+#include "GameEdit.h"
 #include "RecordLayout.h"
 #include "TeamEdit.h"
 
@@ -29,30 +30,32 @@ std::string RandomName(Rng& rng)
     return name;
 }
 
-std::string RenameRandomPlayer(CGame& game, Rng& rng)
+std::string RenameRandomPlayer(GameEdit& edit, Rng& rng)
 {
-    const auto id = rng.Pick(game.m_loadedPlayerOrder);
-    CPlayer& player = *game.Player(id);
+    const auto id = rng.Pick(edit.Game().m_loadedPlayerOrder);
+    CPlayer& player = *edit.Player(id);
     std::string* fields[3] = {&player.m_strGivenNames, &player.m_strFamilyName, &player.m_strInitials};
     const int field = rng.Between(0, 2);
     *fields[field] = RandomName(rng);
-    game.MarkPlayerModified(id);
+    edit.MarkPlayerModified(id);
     return "player " + std::to_string(id) + " field " + std::to_string(field) + " gets a name of "
         + std::to_string(fields[field]->size()) + " bytes";
 }
 
-std::string MoveRandomPlayer(CGame& game, Rng& rng)
+std::string MoveRandomPlayer(GameEdit& edit, Rng& rng)
 {
+    const CGame& game = edit.Game();
     const auto id = rng.Pick(game.m_loadedPlayerOrder);
     const std::uint16_t from = game.Player(id)->Team();
     const std::uint16_t to = game.m_loadedTeamOrder.empty() || OneIn(rng, 4) ? kNoTeam : rng.Pick(game.m_loadedTeamOrder);
-    const auto status = game.MovePlayer(id, from, to, false);
+    const auto status = edit.MovePlayer(id, from, to);
     return "move player " + std::to_string(id) + " from " + std::to_string(from) + " to " + std::to_string(to)
         + (status ? "" : " refused: " + status.message());
 }
 
-std::string RenameRandomTeam(CGame& game, const std::vector<std::uint16_t>& headerIds, Rng& rng)
+std::string RenameRandomTeam(GameEdit& edit, const std::vector<std::uint16_t>& headerIds, Rng& rng)
 {
+    const CGame& game = edit.Game();
     std::vector<std::uint16_t> named;
     for (const auto id : game.m_loadedTeamOrder)
         if (std::find(headerIds.begin(), headerIds.end(), id) != headerIds.end())
@@ -66,19 +69,19 @@ std::string RenameRandomTeam(CGame& game, const std::vector<std::uint16_t>& head
         names.shortName = RandomName(rng);
     if (OneIn(rng, 3))
         names.abbrev = RandomName(rng);
-    const auto status = TeamEdit::SetNames(game, id, names);
-    game.Team(id)->m_bModified = 1;
-    game.m_bModified = 1;
+    const auto status = TeamEdit::SetNames(edit, id, names);
+    edit.MarkTeamModified(id);
     return "rename team " + std::to_string(id) + " to a name of " + std::to_string(names.name.size()) + " bytes"
         + (status ? "" : " refused: " + status.message());
 }
 
-std::string ChangeRandomRecordByte(CGame& game, Rng& rng)
+std::string ChangeRandomRecordByte(GameEdit& edit, Rng& rng)
 {
+    const CGame& game = edit.Game();
     if (!game.m_loadedTeamOrder.empty() && OneIn(rng, 3)) {
         const auto id = rng.Pick(game.m_loadedTeamOrder);
         const auto offset = static_cast<std::size_t>(rng.Between(0, static_cast<int>(TeamLayout::kSize) - 1));
-        game.Team(id)->m_teamRecord[offset] = rng.Byte();
+        edit.Team(id)->m_teamRecord[offset] = rng.Byte();
         return "team " + std::to_string(id) + " record byte " + std::to_string(offset);
     }
     // Every byte but the team id (moves own it) and the continuation tag
@@ -87,25 +90,28 @@ std::string ChangeRandomRecordByte(CGame& game, Rng& rng)
     auto offset = static_cast<std::size_t>(rng.Between(0, static_cast<int>(PlayerLayout::wNextTag) - 3));
     if (offset >= PlayerLayout::wTeam)
         offset += 2;
-    game.Player(id)->SetByte(offset, rng.Byte());
-    game.MarkPlayerModified(id);
+    edit.Player(id)->SetByte(offset, rng.Byte());
+    edit.MarkPlayerModified(id);
     return "player " + std::to_string(id) + " record byte " + std::to_string(offset);
 }
 
 } // namespace
 
-std::vector<std::string> ApplyRandomEdits(CGame& game, const std::vector<std::uint16_t>& headerIds, Rng& rng)
+std::vector<RandomEdit> ApplyRandomEdits(CGame& game, const std::vector<std::uint16_t>& headerIds, Rng& rng)
 {
-    std::vector<std::string> done;
+    std::vector<RandomEdit> done;
     if (game.m_loadedPlayerOrder.empty())
         return done;
     for (int count = rng.Between(1, 8); count > 0; --count) {
+        GameEdit edit(game);
+        std::string what;
         switch (rng.Between(0, 3)) {
-        case 0: done.push_back(RenameRandomPlayer(game, rng)); break;
-        case 1: done.push_back(MoveRandomPlayer(game, rng)); break;
-        case 2: done.push_back(RenameRandomTeam(game, headerIds, rng)); break;
-        default: done.push_back(ChangeRandomRecordByte(game, rng)); break;
+        case 0: what = RenameRandomPlayer(edit, rng); break;
+        case 1: what = MoveRandomPlayer(edit, rng); break;
+        case 2: what = RenameRandomTeam(edit, headerIds, rng); break;
+        default: what = ChangeRandomRecordByte(edit, rng); break;
         }
+        done.push_back({what, edit.Commit(what)});
     }
     return done;
 }

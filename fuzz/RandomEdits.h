@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CGame.h"
+#include "GameUndoRecord.h"
 #include "Rng.h" // the synthetic builder's: the same seed, the same edits everywhere
 
 #include <cstdint>
@@ -12,5 +13,11 @@
 // moves between teams and out of any team, team renames, and changes of
 // record bytes the editor owns. Only teams listed in the file's header are
 // renamed (a team without a header entry has no name to store).
-// Returns what was done, one line per edit, for the crash report.
-std::vector<std::string> ApplyRandomEdits(CGame& game, const std::vector<std::uint16_t>& headerIds, testgame::Rng& rng);
+// Each edit is a GameEdit of its own; its undo record is kept (empty when
+// the edit was refused or changed nothing).
+struct RandomEdit
+{
+    std::string what; // one line for the crash report
+    GameUndoRecord record;
+};
+std::vector<RandomEdit> ApplyRandomEdits(CGame& game, const std::vector<std::uint16_t>& headerIds, testgame::Rng& rng);

@@ -1,6 +1,7 @@
 #include "CGame.h"
 
 #include "FileIO.h"
+#include "GameEdit.h"
 #include "GameFileLayout.h"
 #include "GameFileReader.h"
 #include "GameFileWriter.h"
@@ -52,8 +53,45 @@ const std::string& CGame::TeamName(std::size_t id) const
     return id < m_teamNames.size() ? m_teamNames[id] : kEmpty;
 }
 
+const std::vector<std::string>& CGame::NameList(std::size_t list) const
+{
+    const std::array<const std::vector<std::string>*, 3> lists = {&m_teamNames, &m_teamShortNames, &m_teamAbbrevs};
+    return *lists.at(list);
+}
+
+std::vector<std::string>& CGame::NameList(std::size_t list)
+{
+    return const_cast<std::vector<std::string>&>(std::as_const(*this).NameList(list));
+}
+
+std::size_t CGame::AddObserver(GameObserver observer)
+{
+    m_observers.emplace_back(m_nextObserverToken, std::move(observer));
+    return m_nextObserverToken++;
+}
+
+void CGame::RemoveObserver(std::size_t token)
+{
+    std::erase_if(m_observers, [token](const auto& entry) { return entry.first == token; });
+}
+
+void CGame::Notify(const GameChange& change)
+{
+    // A copy: an observer may add or remove observers while it is told.
+    const auto observers = m_observers;
+    for (const auto& [token, observer] : observers)
+        observer(change);
+}
+
 void CGame::FreeGameData()
 {
+    ClearTables();
+    Notify({.reset = true});
+}
+
+void CGame::ClearTables()
+{
+    ++m_loadGeneration;
     m_nCurPlayer = -1;
     m_players.clear();
     m_teams.clear();
@@ -72,7 +110,7 @@ GameStatus CGame::LoadGameFile(const std::string& path)
 
 GameStatus CGame::LoadGameFile()
 {
-    FreeGameData();
+    ClearTables();
     m_bModified = 0;
     const std::string path = m_strGameFile;
 
@@ -86,19 +124,17 @@ GameStatus CGame::LoadGameFile()
     if (status)
         GameFileReader::ReadTeams(*this, bytes->Span(), layout);
     if (!status) {
-        FreeGameData();
+        ClearTables();
         m_strGameFile.clear();
         for (auto* list : {&m_teamNames, &m_teamShortNames, &m_teamAbbrevs})
             list->clear();
-        if (m_pListener)
-            m_pListener->RebuildTree();
-        return status;
+    } else {
+        m_source.Loaded(stamp, std::move(bytes), std::move(layout));
     }
-
-    m_source.Loaded(stamp, std::move(bytes), std::move(layout));
     if (m_pListener)
         m_pListener->RebuildTree();
-    return {};
+    Notify({.reset = true});
+    return status;
 }
 
 GameStatus CGame::SaveGameFile(const std::string& newPath)
@@ -134,7 +170,9 @@ GameStatus CGame::SaveGameFile(const std::string& newPath)
         if (team)
             team->m_bModified = 0;
     m_bModified = 0;
+    ++m_saveGeneration;
     RefreshAllLabels();
+    Notify({.saved = true});
     return {};
 }
 
@@ -142,48 +180,14 @@ GameStatus CGame::MovePlayer(std::uint32_t playerId, std::uint16_t oldTeam, std:
 {
     if (oldTeam == newTeam)
         return {};
-    CPlayer* player = Player(playerId);
-    if (!player)
-        return GameStatus::Failure("There is no player with the id " + std::to_string(playerId) + ".");
-    CTeam* target = newTeam != kNoTeam ? Team(newTeam) : nullptr;
-    if (newTeam != kNoTeam && !target)
-        return GameStatus::Failure("There is no team with the id " + std::to_string(newTeam) + ".");
-    if (target && target->m_wPlayerCount >= TeamLayout::kMaxSquad)
-        return GameStatus::Failure("The squad of " + target->m_strName + " is full: a team can hold at most 256 players.");
-
-    if (CTeam* source = oldTeam != kNoTeam ? Team(oldTeam) : nullptr) {
-        auto& squad = source->m_squad;
-        const auto used = squad.begin() + source->m_wPlayerCount;
-        const auto found = std::find(squad.begin(), used, playerId);
-        if (found != used) {
-            std::move(found + 1, used, found);
-            --source->m_wPlayerCount;
-            squad[source->m_wPlayerCount] = 0;
-        }
-        // Each First XI place he held goes to the first squad member not in the XI.
-        for (auto& slot : source->m_firstXI) {
-            if (slot != playerId)
-                continue;
-            for (std::size_t i = 0; i < source->m_wPlayerCount; ++i) {
-                if (!source->HasInFirstXI(squad[i])) {
-                    slot = squad[i];
-                    break;
-                }
-            }
-        }
-    }
-    if (target)
-        target->m_squad[target->m_wPlayerCount++] = playerId;
-
-    player->SetTeam(newTeam);
-    player->m_bModified = 1;
-    m_bModified = 1;
-    if (m_pListener) {
+    const GameStatus status =
+        GameEdit::Within(*this, [&](GameEdit& edit) { return edit.MovePlayer(playerId, oldTeam, newTeam); });
+    if (status && m_pListener) {
         m_pListener->MovePlayerNode(playerId, oldTeam, newTeam, bSelect);
         if (bSelect)
             m_pListener->SelectPlayerNode(playerId);
     }
-    return {};
+    return status;
 }
 
 std::string CGame::PlayerLabel(const CPlayer& player) const
@@ -196,11 +200,13 @@ std::string CGame::PlayerLabel(const CPlayer& player) const
 
 void CGame::MarkPlayerModified(std::uint32_t playerId)
 {
-    if (CPlayer* player = Player(playerId)) {
-        player->m_bModified = 1;
-        m_bModified = 1;
-        RefreshPlayerLabel(playerId, false);
-    }
+    if (!Player(playerId))
+        return;
+    GameEdit::Within(*this, [playerId](GameEdit& edit) {
+        edit.MarkPlayerModified(playerId);
+        return GameStatus();
+    });
+    RefreshPlayerLabel(playerId, false);
 }
 
 void CGame::RefreshPlayerLabel(std::uint32_t playerId, bool bRebuild)

@@ -2,6 +2,7 @@
 
 #include "CPlayer.h"
 #include "CTeam.h"
+#include "GameChange.h"
 #include "GameError.h"
 #include "SourceSnapshot.h"
 
@@ -11,15 +12,19 @@
 #include <string>
 #include <vector>
 
+class GameEdit;
 class IGameListener;
 
 // The one loaded game: the player and team tables, the team-name lists, the
 // loaded file's path, the current player and the modified flag. The tables
 // own their records; they are filled only by LoadGameFile and emptied by
-// FreeGameData. Ids index the tables; empty slots are null.
+// FreeGameData. Ids index the tables; empty slots are null. Every change of
+// a loaded game goes through a GameEdit, which can roll it back and yields
+// the undo record of it.
 //
 // Ownership:  CGame ──owns──> CPlayer / CTeam records
-//               └──informs──> IGameListener (not owned; may be null)
+//               ├──informs──> IGameListener (not owned; may be null)
+//               └──informs──> GameObservers (typed changes; any number)
 class CGame
 {
 public:
@@ -41,6 +46,16 @@ public:
 
     IGameListener* Listener() const { return m_pListener; }
 
+    // Observers hear of every committed edit, undo and redo, and of loads,
+    // FreeGameData and saves. The token removes the observer again.
+    std::size_t AddObserver(GameObserver observer);
+    void RemoveObserver(std::size_t token);
+
+    // Which loaded game and which saved state of it the model holds: undo
+    // records compare them with the ones they were made in.
+    std::uint64_t LoadGeneration() const { return m_loadGeneration; }
+    std::uint64_t SaveGeneration() const { return m_saveGeneration; }
+
     // Loads m_strGameFile. On failure nothing stays loaded, m_strGameFile is
     // empty and the status carries the message to show.
     GameStatus LoadGameFile();
@@ -54,8 +69,9 @@ public:
 
     void FreeGameData();
 
-    // The only way a player changes team. Refused (nothing changes) when the
-    // new squad is full. bSelect asks the view to select the moved player.
+    // A player changes team (GameEdit::MovePlayer, inside the open edit or
+    // as an edit of its own). Refused (nothing changes) when the new squad
+    // is full. bSelect asks the view to select the moved player.
     GameStatus MovePlayer(std::uint32_t playerId, std::uint16_t oldTeam, std::uint16_t newTeam, bool bSelect);
 
     // Marks a player (and the game) modified and relabels him.
@@ -68,6 +84,8 @@ public:
     CTeam* Team(std::uint32_t id) const;
     // The name at an index of a name list; empty outside the list.
     const std::string& TeamName(std::size_t id) const;
+    // A team-name list: 0 full names, 1 short names, 2 abbreviations.
+    const std::vector<std::string>& NameList(std::size_t list) const;
 
     bool IsLoaded() const { return !m_strGameFile.empty(); }
 
@@ -85,6 +103,18 @@ public:
     std::string PlayerLabel(const CPlayer& player) const;
 
 private:
+    friend class GameEdit;
+    friend class GameUndoRecord;
+
+    void ClearTables();
+    std::vector<std::string>& NameList(std::size_t list);
+    void Notify(const GameChange& change);
+
     IGameListener* m_pListener = nullptr;
+    std::vector<std::pair<std::size_t, GameObserver>> m_observers;
+    std::size_t m_nextObserverToken = 1;
+    GameEdit* m_openEdit = nullptr;
+    std::uint64_t m_loadGeneration = 0;
+    std::uint64_t m_saveGeneration = 0;
     SourceSnapshot m_source; // what the file held when loaded or last saved
 };

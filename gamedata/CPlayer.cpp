@@ -54,19 +54,14 @@ int CPlayer::GetImageIndex() const
     return static_cast<int>(type);
 }
 
-CPlayer::CPlayer(const CPlayer& other)
-    : m_nId(other.m_nId), m_strGivenNames(other.m_strGivenNames), m_strFamilyName(other.m_strFamilyName),
-      m_strInitials(other.m_strInitials), m_dtBirth(other.m_dtBirth), m_nSalary(other.m_nSalary),
-      m_bModified(other.m_bModified), m_wSavedTeam(other.m_wSavedTeam), m_sharedRecord(other.m_sharedRecord),
-      m_ownRecord(other.m_ownRecord ? std::make_unique<Record>(*other.m_ownRecord) : nullptr)
-{
-}
+CPlayer::CPlayer(const CPlayer& other) = default;
+CPlayer& CPlayer::operator=(const CPlayer& other) = default;
 
-CPlayer& CPlayer::operator=(const CPlayer& other)
+bool CPlayer::SameContent(const CPlayer& other) const
 {
-    if (this != &other)
-        *this = CPlayer(other);
-    return *this;
+    return m_nId == other.m_nId && m_strGivenNames == other.m_strGivenNames && m_strFamilyName == other.m_strFamilyName
+        && m_strInitials == other.m_strInitials && m_dtBirth == other.m_dtBirth && m_nSalary == other.m_nSalary
+        && (RecordData() == other.RecordData() || std::equal(RecordData(), RecordData() + PlayerLayout::kSize, other.RecordData()));
 }
 
 const std::uint8_t* CPlayer::RecordData() const
@@ -86,8 +81,8 @@ CPlayer::Record CPlayer::CopyRecord() const
 
 std::span<std::uint8_t, PlayerLayout::kSize> CPlayer::EditRecord()
 {
-    if (!m_ownRecord) {
-        m_ownRecord = std::make_unique<Record>(CopyRecord());
+    if (!m_ownRecord || m_ownRecord.use_count() > 1) {
+        m_ownRecord = std::make_shared<Record>(CopyRecord());
         m_sharedRecord.reset();
     }
     return *m_ownRecord;

@@ -18,7 +18,8 @@
 // loaded file's bytes hold it, and gets a copy of his own only when a byte
 // of it changes. A large game thus costs one copy of the file in memory,
 // not two, and an unchanged player is written back straight from the bytes
-// it was read from.
+// it was read from. Copies of a player share his own copy too until one of
+// them writes, so copying a player (an undo image) costs no record bytes.
 class CPlayer
 {
 public:
@@ -56,6 +57,8 @@ public:
     Record CopyRecord() const;
     // The record for writing: the player's own copy, made on first use.
     std::span<std::uint8_t, PlayerLayout::kSize> EditRecord();
+    // Record bytes held outside the loaded file (shared with copies).
+    std::size_t OwnRecordBytes() const { return m_ownRecord ? PlayerLayout::kSize : 0; }
     // Reads the record from loaded bytes, which `bytes` keeps alive; no copy
     // is made until the record changes.
     void ShareRecord(std::shared_ptr<const std::uint8_t> bytes);
@@ -84,12 +87,16 @@ public:
     std::int32_t GetStat(Competition competition, Stat stat) const;
     void SetStat(Competition competition, Stat stat, std::int32_t value);
 
+    // Same names, decoded values and record bytes (the modified flag and
+    // the saved team aside).
+    bool SameContent(const CPlayer& other) const;
+
     // Sets m_dtBirth / m_nSalary from the coded record fields.
     void DecodeBirthAndSalary();
 
 private:
     std::shared_ptr<const std::uint8_t> m_sharedRecord; // inside the loaded bytes
-    std::unique_ptr<Record> m_ownRecord;                 // once edited
+    std::shared_ptr<Record> m_ownRecord;                 // once edited; shared by copies until written
 };
 
 // The batting-preference bytes read as a choice: 0 for 0x40 or 0x3F (the

@@ -3,7 +3,7 @@
 // keep such figures as they are; the checks only point them out.
 #include "GameCheck.h"
 
-#include "PlayerForm.h"
+#include "PlayerFields.h"
 #include "RecordLayout.h"
 
 #include <array>
@@ -99,9 +99,9 @@ std::vector<Finding> CheckCareer(const CPlayer& player)
                 + " (born " + Text(player.m_dtBirth.year) + "). Correct the debut year or the date of birth.");
     }
     const std::int32_t contract = static_cast<std::int32_t>(player.U32(PlayerLayout::nContract));
-    if (contract < 0 || contract > PlayerForm::kMaxContract)
+    if (contract < 0 || contract > PlayerFields::kMaxOfferedContract)
         warn("a contract of " + Text(contract) + " years: the player form offers 0 to "
-            + Text(PlayerForm::kMaxContract) + ". Give him a contract within that range.");
+            + Text(PlayerFields::kMaxOfferedContract) + ". Give him a contract within that range.");
     return findings;
 }
 

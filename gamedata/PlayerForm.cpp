@@ -1,5 +1,6 @@
 #include "PlayerForm.h"
 
+#include "PlayerFields.h"
 #include "RecordLayout.h"
 #include "Salary.h"
 
@@ -8,10 +9,11 @@
 
 namespace {
 
-// A record value shown as a list or radio index: -1 outside 0..count-1.
-int AsIndex(std::uint32_t value, std::uint32_t count)
+// A record value shown as a list or radio index: -1 outside the values
+// the field offers.
+int AsIndex(std::uint32_t value, const char* key)
 {
-    return value < count ? static_cast<int>(value) : -1;
+    return value < PlayerFields::Count(PlayerFields::Field(key)) ? static_cast<int>(value) : -1;
 }
 
 void StoreChoiceIfChanged(CPlayer& player, std::size_t offset, int choice, int shownChoice)
@@ -34,13 +36,13 @@ PlayerFormValues Fill(const CPlayer& player, std::size_t originCount)
     v.salary = player.m_nSalary;
     const std::uint16_t team = player.Team();
     v.team = team >= 1 && team <= kTeamListSize ? team : -1;
-    v.origin = AsIndex(player.Origin(), static_cast<std::uint32_t>(originCount));
-    v.type = AsIndex(player.Type(), 4);
+    v.origin = player.Origin() < originCount ? player.Origin() : -1;
+    v.type = AsIndex(player.Type(), "type");
     v.keeper = player.Keeper() != 0;
-    v.keeperTime = v.keeper ? AsIndex(player.PartTimeKeeper(), 2) : -1;
-    v.bowlStyle = AsIndex(player.BowlStyle(), 6);
-    v.bowlArm = AsIndex(player.BowlArm(), 2);
-    v.batHand = AsIndex(player.BatsRight(), 2);
+    v.keeperTime = v.keeper ? AsIndex(player.PartTimeKeeper(), "part_time_keeper") : -1;
+    v.bowlStyle = AsIndex(player.BowlStyle(), "bowl_style");
+    v.bowlArm = AsIndex(player.BowlArm(), "bowl_arm");
+    v.batHand = AsIndex(player.BatsRight(), "bats_right");
     v.footwork = PreferenceChoice(player.Byte(PlayerLayout::bFootwork));
     v.side = PreferenceChoice(player.Byte(PlayerLayout::bSide));
     v.vsPace = PreferenceChoice(player.Byte(PlayerLayout::bVsPace));
@@ -55,7 +57,8 @@ GameStatus Store(CPlayer& player, const PlayerFormValues& v, const PlayerFormVal
         return GameStatus::Failure("The salary must be a whole number from 0 to "
             + std::to_string(Salary::kMaxSalary) + ": the game cannot store a larger one.");
 
-    if (v.contract < 0 || v.contract > INT32_MAX)
+    const PlayerField& contract = PlayerFields::Field("contract");
+    if (v.contract < contract.min || v.contract > contract.max)
         return GameStatus::Failure(kNotAnInteger);
 
     player.m_dtBirth = v.birth;

@@ -36,7 +36,6 @@ namespace PlayerForm {
 inline constexpr const char* kInvalidBirth = "Invalid value in date of birth.";
 inline constexpr const char* kNotAnInteger = "Please enter an integer.";
 inline constexpr int kTeamListSize = 18; // the team list offers ids 1..18
-inline constexpr int kMaxContract = 99;   // the contract arrows offer 0..99 years
 
 // What the form shows for a player. originCount is the number of entries
 // of the team-name list (the origin list offers indexes 0..originCount-1).

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CGame.h"
+#include "GameEdit.h"
 #include "GameError.h"
 
 #include <array>
@@ -11,8 +12,8 @@
 // The changes the Team Properties dialog commits to a team, shared with the
 // command-line tool: names (into the team and the team-name lists, so the
 // writer replaces a changed full name through the file), budget, First XI
-// and the four role positions. Each operation checks first and changes
-// nothing when it refuses.
+// and the four role positions. Each is an operation of a GameEdit; each
+// checks first and changes nothing when it refuses.
 namespace TeamEdit {
 
 inline constexpr std::size_t kMaxNameLength = 255; // a length byte
@@ -36,15 +37,21 @@ struct TeamRoles
 TeamNames GetNames(const CTeam& team);
 TeamRoles GetRoles(const CTeam& team);
 
-GameStatus SetNames(CGame& game, std::uint16_t teamId, const TeamNames& names);
+GameStatus SetNames(GameEdit& edit, std::uint16_t teamId, const TeamNames& names);
 
 // 0..1000000000, as the dialog accepts.
-GameStatus SetBudget(CTeam& team, long long budget);
+GameStatus CheckBudget(long long budget);
+GameStatus SetBudget(GameEdit& edit, std::uint16_t teamId, long long budget);
 
 // Eleven distinct members of the team's squad, in batting order.
-GameStatus SetFirstXI(CTeam& team, const std::vector<std::uint32_t>& playerIds);
+GameStatus SetFirstXI(GameEdit& edit, std::uint16_t teamId, const std::vector<std::uint32_t>& playerIds);
 
 // Positions 0..10; the two opening bowlers on different positions.
-GameStatus SetRoles(CTeam& team, const TeamRoles& roles);
+GameStatus SetRoles(GameEdit& edit, std::uint16_t teamId, const TeamRoles& roles);
+
+// For callers that write the tables themselves still: SetNames inside the
+// game's open edit or as an edit of its own; SetBudget on a team record.
+GameStatus SetNames(CGame& game, std::uint16_t teamId, const TeamNames& names);
+GameStatus SetBudget(CTeam& team, long long budget);
 
 } // namespace TeamEdit

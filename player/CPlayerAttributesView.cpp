@@ -9,6 +9,7 @@
 #include "ui_PlayerAttributesView.h"
 
 #include "gamedata/Cp1252.h"
+#include "gamedata/PlayerFields.h"
 #include "shell/COrbekApp.h"
 #include "shell/HtmlHelp.h"
 #include "shell/MessageService.h"
@@ -21,7 +22,6 @@
 namespace {
 
 constexpr const char* kHelpTopic = "Orbek.chm::/Html/EditPlayer.htm";
-constexpr int kMaxNameLength = 255; // game strings carry a length byte
 
 // Set while the form fills its controls, on every way out.
 class FillingScope
@@ -89,10 +89,10 @@ CPlayerAttributesView::CPlayerAttributesView(COrbekApp& app, QWidget* parent)
     SetIds(ui.buttonGroupFootwork, {ui.radioBackFoot, ui.radioFrontFoot});
     SetIds(ui.buttonGroupSide, {ui.radioLegSide, ui.radioOffSide});
     SetIds(ui.buttonGroupVsPace, {ui.radioFastBowling, ui.radioSpinBowling});
-    ui.editGivenNames->setMaxLength(kMaxNameLength);
-    ui.editFamilyName->setMaxLength(kMaxNameLength);
+    ui.editGivenNames->setMaxLength(static_cast<int>(PlayerFields::Field("given_names").max));
+    ui.editFamilyName->setMaxLength(static_cast<int>(PlayerFields::Field("family_name").max));
     ui.spinContract->SetBuddy(ui.editContract);
-    ui.spinContract->SetRange(0, PlayerForm::kMaxContract);
+    ui.spinContract->SetRange(0, PlayerFields::kMaxOfferedContract);
     ui.buttonSack->hide(); // the game's own editor never showed it either
 
     // The marking is connected first, so it runs before each button's own handler.
@@ -190,7 +190,7 @@ void CPlayerAttributesView::ClearForm()
 {
     m_nPlayer = 0;
     FillLists();
-    m_ui->spinContract->SetRange(0, PlayerForm::kMaxContract);
+    m_ui->spinContract->SetRange(0, PlayerFields::kMaxOfferedContract);
     m_values = PlayerFormValues{};
     m_ui->editBirth->SetDate(CDate{});
     SetPhoto({});

@@ -1,6 +1,7 @@
 // export and import: CSV out and back in, all or nothing.
 #include "CliTestSupport.h"
 #include "CsvFile.h"
+#include "ImportRows.h"
 
 namespace {
 
@@ -112,6 +113,26 @@ TEST(ExportImport, TheFirstBadCellIsReportedWithRowAndColumnAndNothingIsWritten)
     EXPECT_EQ(RunExe({"import", file.Path(), file.Sibling("missing.csv")}).exitCode, 1);
     EXPECT_EQ(RunExe({"import", file.Path()}).exitCode, 2);
     EXPECT_EQ(file.Bytes(), before);
+}
+
+TEST(ExportImport, AnErrorInTheLastRowRollsBackTheRowsBeforeItInTheModel)
+{
+    auto desc = StandardGame();
+    const std::string a = std::to_string(desc.players[0].id), b = std::to_string(desc.players[1].id);
+    GameFile file(desc);
+    CGame game;
+    ASSERT_TRUE(game.LoadGameFile(file.Path()).ok());
+    int told = 0;
+    game.AddObserver([&](const GameChange&) { ++told; });
+    {
+        GameEdit change(game);
+        const auto status = ImportRows(change, ParseCsv("id,contract,salary\n" + a + ",7,100\n" + b + ",5,98304\n"));
+        EXPECT_TRUE(Contains(status.message(), "row 3, column 3 (salary)")) << status.message();
+    }
+    EXPECT_EQ(told, 0);
+    EXPECT_EQ(game.m_bModified + game.Player(desc.players[0].id)->m_bModified, 0u);
+    ASSERT_TRUE(game.SaveGameFile(file.Sibling("OUT.CAP")).ok());
+    EXPECT_EQ(tg::ReadFileBytes(file.Sibling("OUT.CAP")), file.built.bytes);
 }
 
 } // namespace
