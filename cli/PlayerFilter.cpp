@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr const char* kOpenerSuffix = " o";
-
 std::string Upper(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
@@ -86,7 +84,7 @@ bool PlayerFilter::Accepts(const CPlayer& player) const
         return false;
     if (m_type) {
         const std::string abbrev = player.GetTypeAbbrev();
-        return abbrev == *m_type || abbrev == *m_type + kOpenerSuffix;
+        return abbrev == *m_type || abbrev == *m_type + CPlayer::kOpenerSuffix;
     }
     return true;
 }

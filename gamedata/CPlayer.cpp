@@ -39,7 +39,7 @@ std::string CPlayer::GetTypeAbbrev() const
     }
     std::string abbrev = BatsRight() == 1 ? "RHB" : "LHB";
     if (Type() == 0)
-        abbrev += " o";
+        abbrev += kOpenerSuffix;
     return abbrev;
 }
 

@@ -47,8 +47,9 @@ public:
     // follows a space, upper-cased; empty for empty given names.
     std::string GetGivenInitials() const;
     // "OS", "SLA", "LS", "M", "M-F", "F-M", "F" for bowlers, "RHB"/"LHB"
-    // (+ " o" for openers) for everybody else.
+    // (+ kOpenerSuffix for openers) for everybody else.
     std::string GetTypeAbbrev() const;
+    static constexpr const char* kOpenerSuffix = " o";
     // 0..8: the player's picture in the tree and the dialogs' lists.
     int GetImageIndex() const;
 
