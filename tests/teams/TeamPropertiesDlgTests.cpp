@@ -92,7 +92,7 @@ class TeamPropertiesDlgTests : public QObject
     Q_OBJECT
 
 private slots:
-    // Help: EditCommandsTests.
+    // Help: TeamDialogsTests.
     void opens_on_the_first_team_by_name_with_both_lists_and_role_pictures_and_hires_into_the_team_list()
     {
         Dialog d;

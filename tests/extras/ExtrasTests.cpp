@@ -1,0 +1,461 @@
+// The presentation extras: the link label (text, colours, underline, click,
+// failure reasons, fitting) and the banner pane of links (the cycle, the place
+// of a banner, the click); the About box and its scrolling credits; the splash
+// screen (place, time, what removes it, the version text); and the editor's own
+// pictures (sharp twins, the link cursor, the icon).
+#include "ScriptedMessageService.h"
+#include "extras/Artwork.h"
+#include "extras/CAboutDlg.h"
+#include "extras/CBannerView.h"
+#include "extras/CCreditsScroller.h"
+#include "extras/CHyperlinkStatic.h"
+#include "extras/CSplashWnd.h"
+#include "extras/CreditsTable.h"
+#include "extras/UrlOpener.h"
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QFontMetrics>
+#include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QSet>
+#include <QtTest>
+
+namespace {
+
+// Answers every web address with a fixed result code, so that no browser is
+// ever started, and notes "address showCommand" of each, while it lives.
+struct ScriptedOpener
+{
+    explicit ScriptedOpener(int code)
+    {
+        SetUrlOpener([this, code](const QString& address, int show) {
+            opened << address + ' ' + QString::number(show);
+            return code;
+        });
+    }
+    ~ScriptedOpener() { SetUrlOpener({}); }
+    QStringList opened;
+};
+
+// Gives the link its text and address and attaches it, as its dialog does.
+void Attach(CHyperlinkStatic& link, const QString& text, const QString& url = {})
+{
+    link.setText(text);
+    link.SetUrl(url);
+    link.Attach();
+}
+
+int CountPixelsOf(const QImage& image, QColor colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y).rgb() == colour.rgb() ? 1 : 0;
+    return count;
+}
+
+const QChar kPicture(8), kHeading(9), kMainHeading(10), kSubHeading(13), kName(12);
+const QSize kPanel(312, 168);
+const QColor kPictureColour(10, 200, 30);
+const QString kVersion = QStringLiteral("1.0b15 - Feb  3 1999");
+
+// "PIC" loads as a solid picture of 240 x 150; nothing else loads.
+CCreditsScroller MakeScroller(std::vector<QString> credits)
+{
+    return CCreditsScroller(std::move(credits), kPanel, [](const QString& name) {
+        QPixmap picture;
+        if (name == QLatin1String("PIC")) {
+            picture = QPixmap(240, 150);
+            picture.fill(kPictureColour);
+        }
+        return picture;
+    });
+}
+
+// Ticks until the line index moves on; returns how many ticks it took.
+int TicksUntilNextLine(CCreditsScroller& scroller)
+{
+    const int index = scroller.LineIndex();
+    for (int ticks = 1; ticks <= 200; ++ticks) {
+        scroller.Tick();
+        if (scroller.LineIndex() != index)
+            return ticks;
+    }
+    return -1;
+}
+
+QPointer<CSplashWnd> ShowTestSplash(const QString& picture, const QString& text)
+{
+    return CSplashWnd::ShowSplash(picture, 3500, text, QPoint(200, 120), Qt::white, Qt::black);
+}
+
+// The picture area of a splash, without its edge; closes the splash.
+QImage Inner(QPointer<CSplashWnd> splash)
+{
+    if (splash.isNull())
+        return {};
+    const int edge = CSplashWnd::kEdge;
+    const QImage inner = splash->grab(QRect(edge, edge, 320, 200)).toImage().convertToFormat(QImage::Format_RGB32);
+    delete splash;
+    return inner;
+}
+
+} // namespace
+
+class ExtrasTests : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void attachFillsTheMissingTextOrAddressAndShowsTheAddressAsToolTip()
+    {
+        const QString address = QStringLiteral("https://example.org/page");
+        struct Case { QString text, url, shownText; };
+        const Case cases[]{{address, {}, address}, {{}, address, address}, {"Visit us", address, "Visit us"}};
+        for (const Case& c : cases) {
+            CHyperlinkStatic link;
+            Attach(link, c.text, c.url);
+            QCOMPARE(link.text(), c.shownText);
+            QCOMPARE(link.Url(), address);
+            QCOMPARE(link.toolTip(), address);
+        }
+        CHyperlinkStatic link;
+        Attach(link, address);
+        // The arrow stays until the owner hands over our link cursor, a picture.
+        QCOMPARE(link.cursor().shape(), Qt::ArrowCursor);
+        link.SetLinkCursor(LinkCursor());
+        QCOMPARE(link.cursor().shape(), Qt::BitmapCursor);
+    }
+
+    void theTextIsDrawnInTheColourOfItsStateAndUnderlinedFromACopyOfTheFont()
+    {
+        CHyperlinkStatic link;
+        QFont font = link.font();
+        font.setPixelSize(28);
+        font.setBold(true);
+        link.setFont(font);
+        link.resize(160, 40);
+        Attach(link, QStringLiteral("MWM"));
+        QVERIFY(!link.HasUnderlineFont()); // made on demand, at the first paint
+        const QColor linkColour(0, 0, 238), visited(85, 26, 139);
+        const QImage before = link.grab().toImage();
+        QVERIFY(CountPixelsOf(before, linkColour) > 20);
+        QCOMPARE(CountPixelsOf(before, visited), 0);
+        link.SetVisited(true);
+        const QImage after = link.grab().toImage();
+        QVERIFY(CountPixelsOf(after, visited) > 20);
+        QCOMPARE(CountPixelsOf(after, linkColour), 0);
+        link.SetColours(QColor(1, 2, 3), QColor(255, 0, 0));
+        QCOMPARE(link.CurrentTextStyle().colour, QColor(255, 0, 0));
+        link.SetVisited(false);
+        QCOMPARE(link.CurrentTextStyle().colour, QColor(1, 2, 3));
+        QVERIFY(link.HasUnderlineFont());
+        const QFont underlined = link.CurrentTextStyle().font;
+        QVERIFY(underlined.underline() && underlined.bold() && underlined.pixelSize() == 28);
+        link.SetUnderline(false);
+        QVERIFY(!link.CurrentTextStyle().font.underline());
+
+        CHyperlinkStatic plain; // with underlining off the font is never copied
+        plain.SetUnderline(false);
+        Attach(plain, QStringLiteral("No underline"));
+        plain.grab();
+        QVERIFY(!plain.CurrentTextStyle().font.underline() && !plain.HasUnderlineFont());
+    }
+
+    void onlyALeftClickInsideOpensTheAddressAndMarksTheLinkVisited()
+    {
+        ScriptedMessageService messages;
+        ScriptedOpener opener(42);
+        CHyperlinkStatic link;
+        link.resize(100, 20);
+        Attach(link, QStringLiteral("Open me"), QStringLiteral("https://example.org/a"));
+        QTest::mouseClick(&link, Qt::RightButton, {}, QPoint(10, 10));
+        QTest::mousePress(&link, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(&link, Qt::LeftButton, {}, QPoint(300, 10));
+        QVERIFY(opener.opened.isEmpty());
+        QVERIFY(!link.IsVisited());
+
+        QTest::mouseClick(&link, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(opener.opened, QStringList{QStringLiteral("https://example.org/a 5")}); // shown normally
+        QVERIFY(link.IsVisited() && messages.beeps == 0 && messages.requests.empty());
+    }
+
+    void aFailedOpenBeepsGivesTheReasonAndClearsTheVisit()
+    {
+        const std::pair<int, const char*> reasons[]{
+            {2, "The specified file was not found."},
+            {32, "The specified dynamic-link library was not found."}, // still a failure
+            {19, "Unknown Error (19) occurred."},
+            {-7, "Unknown Error (-7) occurred."},
+        };
+        for (const auto& [code, reason] : reasons) {
+            ScriptedMessageService messages;
+            ScriptedOpener opener(code);
+            CHyperlinkStatic link;
+            Attach(link, QStringLiteral("https://example.org/"));
+            link.SetVisited(true);
+            link.OnClicked();
+            QCOMPARE(messages.MessageTexts(), QStringList{QStringLiteral("Unable to open hyperlink:\n\n") + reason});
+            QVERIFY(messages.beeps == 1 && !link.IsVisited());
+        }
+        QCOMPARE(OpenUrlWithDesktop(QString(), kShowNormal), 2); // "file not found" for no address
+        QCOMPARE(OpenUrlWithDesktop(QStringLiteral("   "), kShowNormal), 2);
+    }
+
+    void autoSizeFitsTheWindowToItsTextByItsAlignment()
+    {
+        // Where the fitted window sits in the old one, in halves of the space left.
+        struct Case { Qt::Alignment alignment; int xHalves, yHalves; };
+        const Case cases[]{{Qt::AlignLeft | Qt::AlignTop, 0, 0}, {Qt::AlignHCenter | Qt::AlignTop, 1, 0},
+            {Qt::AlignRight | Qt::AlignTop, 2, 0}, {Qt::AlignLeft | Qt::AlignVCenter, 0, 1}};
+        for (const Case& c : cases) {
+            QWidget parent;
+            parent.resize(400, 200);
+            CHyperlinkStatic link(&parent);
+            link.setAlignment(c.alignment);
+            link.setGeometry(10, 20, 300, 40);
+            Attach(link, QStringLiteral("Hello link"));
+            link.SetUrl(QStringLiteral("https://example.org/")); // a later address keeps the rectangle
+            QCOMPARE(link.geometry(), QRect(10, 20, 300, 40)); // not without auto-size
+            link.SetAutoSize(true);
+            const QFontMetrics metrics(link.font());
+            const int w = metrics.horizontalAdvance(QStringLiteral("Hello link")), h = metrics.height();
+            QCOMPARE(link.geometry(), QRect(10 + (300 - w) * c.xHalves / 2, 20 + (40 - h) * c.yHalves / 2, w, h));
+        }
+    }
+
+    void sixBannersCycleEvery30SecondsEachCentredWithItsOwnAddressOpenedByAClick()
+    {
+        ScriptedMessageService messages;
+        ScriptedOpener opener(42);
+        CBannerView view;
+        view.show();
+        view.resize(800, 100);
+        QVERIFY(view.CycleTimer().isActive());
+        QCOMPARE(view.CycleTimer().interval(), 30000);
+        QSet<QString> addresses;
+        for (int banner = 0; banner < 6; ++banner, view.OnTimer()) {
+            QCOMPARE(view.CurrentBanner(), banner);
+            const QSize size = view.Link().pixmap().deviceIndependentSize().toSize();
+            QCOMPARE(view.Link().geometry(), QRect(QPoint((800 - size.width()) / 2, (100 - size.height()) / 2), size));
+            QVERIFY(view.Link().Url().startsWith(QLatin1String("https://")));
+            addresses.insert(view.Link().Url());
+            QTest::mouseClick(&view.Link(), Qt::LeftButton, {}, QPoint(20, 20));
+            QCOMPARE(opener.opened.takeFirst(), view.Link().Url() + " 5");
+            view.grab();
+            QVERIFY(!view.Link().HasUnderlineFont()); // painted, but never underlined
+        }
+        QVERIFY(addresses.size() == 6 && messages.requests.empty());
+        QCOMPARE(view.CurrentBanner(), 0); // after three minutes
+    }
+
+    void theBannerIsCentredOrShownFromTheTopLeftOfASmallerPane()
+    {
+        const std::pair<QSize, QRect> cases[] = {// banner 1 is 562 x 60
+            {{901, 121}, {169, 30, 562, 60}}, // odd differences round down
+            {{300, 40}, {0, 0, 562, 60}}, {{400, 100}, {0, 20, 562, 60}}, {{700, 30}, {69, 0, 562, 60}}};
+        CBannerView view;
+        view.show();
+        for (const auto& [pane, expected] : cases) {
+            view.resize(1000, 500);
+            view.resize(pane); // follows every resize
+            QCOMPARE(view.Link().geometry(), expected);
+        }
+    }
+
+    void theCreditsPictureIsOursAndOnlyItsNameLoads()
+    {
+        const QString first = CreditsTable().front();
+        QVERIFY(first.endsWith(kPicture));
+        QCOMPARE(LoadBitmapResource(CreditLineBody(first)).deviceIndependentSize().toSize(), QSize(240, 150));
+        QVERIFY(LoadBitmapResource(QStringLiteral("NOSUCHPICTURE")).isNull());
+        QVERIFY(LoadBitmapResource(QStringLiteral("../splash")).isNull());
+    }
+
+    void thePictureIsTakenAtTheFifteenthTickCompleteAtTheSeventySixthAndHoldsTheNextLineBack()
+    {
+        CCreditsScroller scroller = MakeScroller({QStringLiteral("PIC") + kPicture, QStringLiteral("After\f")});
+        QCOMPARE(TicksUntilNextLine(scroller), 15);
+        QVERIFY(scroller.IsDrawingPicture());
+        QCOMPARE(scroller.PictureRect(), QRect(36, 18, 240, 150)); // centred, its bottom on the panel's
+        for (int tick = 2; tick <= 75; ++tick) {
+            scroller.Tick();
+            QVERIFY2(scroller.IsDrawingPicture(), qPrintable(QStringLiteral("released at tick %1").arg(tick)));
+            QCOMPARE(scroller.ScrollOffset(), 2 * tick);
+            if (tick != 10)
+                continue;
+            QImage panel(kPanel, QImage::Format_RGB32); // 20 rows are in, shown at the bottom
+            QPainter painter(&panel);
+            scroller.Paint(painter);
+            painter.end();
+            for (const auto& [x, y, colour] : {std::tuple{156, 167, kPictureColour}, {156, 148, kPictureColour},
+                     {156, 147, QColor(Qt::black)}, {10, 167, QColor(Qt::black)}}) // beside the centred picture
+                QCOMPARE(panel.pixelColor(x, y), colour);
+        }
+        scroller.Tick(); // the 76th: the offset passes 150
+        QVERIFY(!scroller.IsDrawingPicture());
+        QCOMPARE(TicksUntilNextLine(scroller), 15);
+        QCOMPARE(scroller.CurrentLine(), QStringLiteral("After\f"));
+    }
+
+    void eachLineWaitsItsFontHeightAnEmptyEntryTheHeightBeforeItAndTheTableStartsAgain()
+    {
+        CCreditsScroller scroller = MakeScroller({QStringLiteral("Main") + kMainHeading,
+            QStringLiteral("Sub") + kSubHeading, QStringLiteral("Heading") + kHeading, QString(),
+            QStringLiteral("Name") + kName, QString()});
+        QList<int> ticks;
+        for (int line = 0; line < 7; ++line)
+            ticks << TicksUntilNextLine(scroller);
+        // 15 to start; the gap after the heading waits the heading's 17 again.
+        QCOMPARE(ticks, (QList<int>{15, 21, 19, 17, 17, 15, 15}));
+        QCOMPARE(scroller.CurrentLine(), QStringLiteral("Main") + kMainHeading);
+    }
+
+    void linesEnterAtTheBottomMoveUpTwoPixelsPerTickAndAreDroppedAtTheTop()
+    {
+        CCreditsScroller scroller = MakeScroller({QStringLiteral("Name") + kName, QString()});
+        TicksUntilNextLine(scroller);
+        QCOMPARE(scroller.Items().size(), std::size_t{1});
+        QCOMPARE(scroller.Items().front().text, QStringLiteral("Name"));
+        QCOMPARE(scroller.Items().front().top, 168 - 2);
+        scroller.Tick();
+        scroller.Tick();
+        QCOMPARE(scroller.Items().front().top, 168 - 6);
+        for (int tick = 0; tick < 2000; ++tick)
+            scroller.Tick();
+        QVERIFY(scroller.Items().size() <= 10);
+        for (const CCreditsScroller::Item& item : scroller.Items())
+            QVERIFY(item.top + item.height >= 0);
+    }
+
+    void theBoxShowsTheVersionAndHomeLinkAndScrollsTheCreditsFromShowUntilOk()
+    {
+        CAboutDlg about;
+        about.SetVersionText(kVersion);
+        QCOMPARE(about.VersionLabel().text(), kVersion);
+        QVERIFY(about.HomeLink().Url().startsWith(QLatin1String("https://")));
+        QVERIFY(!about.IsScrolling());
+        about.show();
+        QVERIFY(about.IsScrolling());
+        QTRY_VERIFY_WITH_TIMEOUT(about.Scroller().LineIndex() > 0, 3000); // the real timer moves them on
+        QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("buttonOk")), Qt::LeftButton);
+        QVERIFY(!about.IsScrolling() && !about.isVisible());
+        QCOMPARE(about.result(), int(QDialog::Accepted));
+    }
+
+    void aMissingCreditsPictureStopsTheCreditsWithAMessage()
+    {
+        ScriptedMessageService messages;
+        CAboutDlg about(nullptr, [](const QString&) { return QPixmap(); });
+        about.show();
+        for (int tick = 1; tick <= 15; ++tick)
+            about.OnTimer();
+        QVERIFY(!about.IsScrolling());
+        QCOMPARE(messages.MessageTexts(), QStringList{"Could not find bitmap resource \"SMALLSPLASH\". Be sure to "
+                                                      "assign the bitmap a QUOTED resource name"});
+        QVERIFY(about.isVisible()); // the box stays open
+    }
+
+    void theSplashIsACentredFramelessPictureThatGoesAfter3500Ms()
+    {
+        QPointer<CSplashWnd> splash = CSplashWnd::ShowStartupSplash(kVersion);
+        QVERIFY(splash && splash->isVisible());
+        QCOMPARE(splash->size(), QSize(320 + 2 * CSplashWnd::kEdge, 200 + 2 * CSplashWnd::kEdge));
+        QCOMPARE(splash->geometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
+        QVERIFY(splash->windowFlags().testFlags(Qt::SplashScreen | Qt::FramelessWindowHint));
+        QTest::qWait(3000);
+        QVERIFY(splash && splash->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 2500); // it deletes itself
+    }
+
+    void aKeyOrAMouseButtonOverTheSplashRemovesItAtOnceAndIsEaten()
+    {
+        const std::pair<Qt::MouseButton, bool> buttons[] = {
+            {Qt::LeftButton, true}, {Qt::RightButton, true}, {Qt::MiddleButton, true}, {Qt::BackButton, false}};
+        for (const auto& [button, removes] : buttons) {
+            QPointer<CSplashWnd> splash = ShowTestSplash(QStringLiteral("splash"), kVersion);
+            QVERIFY(splash);
+            const QPointF at(50, 50);
+            QMouseEvent press(QEvent::MouseButtonPress, at, splash->mapToGlobal(at), button, button, Qt::NoModifier);
+            press.setAccepted(false);
+            QApplication::sendEvent(splash, &press);
+            QCOMPARE(splash->isVisible(), !removes);
+            QVERIFY(!removes || press.isAccepted());
+            delete splash;
+        }
+        QPointer<CSplashWnd> splash = ShowTestSplash(QStringLiteral("splash"), kVersion);
+        QTest::keyClick(splash, Qt::Key_Space);
+        QTRY_VERIFY(splash.isNull());
+    }
+
+    void anUnloadablePictureShowsNothingAndSaysNothing()
+    {
+        ScriptedMessageService messages;
+        const auto windowsBefore = QApplication::topLevelWidgets().size();
+        QVERIFY(ShowTestSplash(QStringLiteral("nosuchpicture"), kVersion).isNull());
+        QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
+        QVERIFY(messages.requests.empty());
+        QCOMPARE(messages.beeps, 0);
+    }
+
+    void theVersionTextIsDrawnInWhiteFromItsPointOverThePicture()
+    {
+        QImage picture(320, 200, QImage::Format_RGB32); // the picture on the black background
+        picture.fill(Qt::black);
+        QPainter(&picture).drawPixmap(0, 0, LoadArtwork(QStringLiteral("splash")));
+        QCOMPARE(Inner(ShowTestSplash(QStringLiteral("splash"), QString())), picture); // no text: the picture alone
+
+        const QImage texted = Inner(ShowTestSplash(QStringLiteral("splash"), kVersion));
+        int changed = 0; // only right of and below (200, 120), and only ever lighter
+        for (int y = 0; y < 200; ++y) {
+            for (int x = 0; x < 320; ++x) {
+                if (texted.pixel(x, y) == picture.pixel(x, y))
+                    continue;
+                QVERIFY2(x >= 200 && y >= 120, qPrintable(QStringLiteral("changed at %1,%2").arg(x).arg(y)));
+                QVERIFY(texted.pixelColor(x, y).lightness() > picture.pixelColor(x, y).lightness());
+                ++changed;
+            }
+        }
+        QVERIFY(changed > 50);
+    }
+
+    void everyPictureHasASharpTwinOfDoubleSize()
+    {
+        int pictures = 0;
+        for (QDirIterator it(QStringLiteral(":/extras"), {QStringLiteral("*.png")}); it.hasNext(); ++pictures) {
+            const QString name = QFileInfo(it.next()).completeBaseName();
+            if (name.endsWith(QLatin1String("@2x")))
+                continue;
+            const QSize size = QImage(it.filePath()).size();
+            QCOMPARE(LoadArtwork(name).deviceIndependentSize().toSize(), size);
+            QCOMPARE(QImage(QStringLiteral(":/extras/%1@2x.png").arg(name)).size(), size * 2);
+        }
+        QVERIFY(pictures >= 18);
+        QVERIFY(LoadArtwork(QStringLiteral("nosuchpicture")).isNull());
+    }
+
+    void theLinkCursorPointsWithItsFingertip()
+    {
+        const QCursor cursor = LinkCursor();
+        QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+        const QImage hand = cursor.pixmap().toImage();
+        QVERIFY(qAlpha(hand.pixel(cursor.hotSpot())) > 0); // the tip of the finger
+        QCOMPARE(qAlpha(hand.pixel(cursor.hotSpot() - QPoint(cursor.hotSpot().x(), 0))), 0); // left of it
+    }
+
+    void theApplicationIconComesInEveryDesktopSize()
+    {
+        const QList<QSize> sizes = OrbekIcon().availableSizes();
+        for (const int side : {16, 24, 32, 48, 64, 128, 256})
+            QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QStringLiteral("missing %1").arg(side)));
+    }
+};
+
+QTEST_MAIN(ExtrasTests)
+#include "ExtrasTests.moc"
