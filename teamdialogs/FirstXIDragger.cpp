@@ -17,8 +17,9 @@ CFirstXIDragger::CFirstXIDragger(QTreeWidget& firstXI, QTreeWidget& teamList, Dr
     , m_listFirstXI(firstXI)
     , m_listTeam(teamList)
     , m_onDrop(std::move(onDrop))
+    , m_firstXIViewport(firstXI.viewport())
 {
-    m_listFirstXI.viewport()->installEventFilter(this);
+    m_firstXIViewport->installEventFilter(this);
 }
 
 CFirstXIDragger::~CFirstXIDragger()
@@ -28,7 +29,9 @@ CFirstXIDragger::~CFirstXIDragger()
 
 bool CFirstXIDragger::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_listFirstXI.viewport())
+    // The viewport kept from the start: while the list is being destroyed its
+    // viewport still sends events, and the half-destroyed list must not be asked.
+    if (watched != m_firstXIViewport)
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {

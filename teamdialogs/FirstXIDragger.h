@@ -45,6 +45,7 @@ private:
     QTreeWidget& m_listFirstXI;
     QTreeWidget& m_listTeam;
     DropFn m_onDrop;
+    QWidget* m_firstXIViewport;
 
     QLabel* m_pDragImage = nullptr;
     bool m_bDragging = false;
