@@ -1,19 +1,17 @@
 #include "CPlayerAttributesView.h"
 
 #include "CBmpDialog.h"
-#include "CCopyFromDlg.h"
 #include "LoadBitmapFile.h"
 #include "PhotoPath.h"
 #include "PlayerPhoto.h"
 #include "WholeNumber.h"
 #include "ui_PlayerAttributesView.h"
 
+#include "document/CGameDocument.h"
 #include "gamedata/Cp1252.h"
 #include "gamedata/PlayerFields.h"
-#include "shell/COrbekApp.h"
 #include "shell/HtmlHelp.h"
 #include "shell/MessageService.h"
-#include "teamdialogs/CPlayerStatsDlg.h"
 
 #include <QButtonGroup>
 #include <QFileInfo>
@@ -23,17 +21,18 @@ namespace {
 
 constexpr const char* kHelpTopic = "Orbek.chm::/Html/EditPlayer.htm";
 
-// Set while the form fills its controls, on every way out.
+// Set while the form fills its controls, on every way out; scopes nest.
 class FillingScope
 {
 public:
-    explicit FillingScope(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~FillingScope() { m_flag = false; }
+    explicit FillingScope(bool& flag) : m_flag(flag), m_before(flag) { m_flag = true; }
+    ~FillingScope() { m_flag = m_before; }
     FillingScope(const FillingScope&) = delete;
     FillingScope& operator=(const FillingScope&) = delete;
 
 private:
     bool& m_flag;
+    bool m_before;
 };
 
 QString GameText(const std::string& bytes)
@@ -74,9 +73,9 @@ void SetIds(QButtonGroup* group, std::initializer_list<QAbstractButton*> buttons
 
 } // namespace
 
-CPlayerAttributesView::CPlayerAttributesView(COrbekApp& app, QWidget* parent)
+CPlayerAttributesView::CPlayerAttributesView(CGameDocument& document, QWidget* parent)
     : QWidget(parent)
-    , m_app(app)
+    , m_document(document)
     , m_ui(std::make_unique<Ui::PlayerAttributesView>())
 {
     setObjectName(QStringLiteral("playerAttributesView"));
@@ -111,7 +110,17 @@ CPlayerAttributesView::CPlayerAttributesView(COrbekApp& app, QWidget* parent)
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this, this, &CPlayerAttributesView::OnHelp);
     help->setContext(Qt::WidgetWithChildrenShortcut);
 
-    if (m_app.Game().IsLoaded())
+    connect(&m_document, &CGameDocument::gameReset, this, &CPlayerAttributesView::ClearForm);
+    connect(&m_document, &CGameDocument::playersChanged, this, &CPlayerAttributesView::OnPlayersChanged);
+    connect(&m_document, &CGameDocument::namesChanged, this, [this] {
+        if (m_bEditing)
+            return;
+        const FillingScope filling(m_bFilling);
+        FillLists();
+        ShowValues();
+    });
+
+    if (m_document.Game().IsLoaded())
         ClearForm();
     else
         UpdateKeeperControls();
@@ -139,26 +148,40 @@ void CPlayerAttributesView::ConnectMarking()
 
 CPlayer* CPlayerAttributesView::Current() const
 {
-    return m_nPlayer != 0 ? m_app.Game().Player(static_cast<std::uint32_t>(m_nPlayer)) : nullptr;
+    return m_nPlayer != 0 ? m_document.Game().Player(static_cast<std::uint32_t>(m_nPlayer)) : nullptr;
 }
 
 void CPlayerAttributesView::MarkModifiedNow()
 {
     if (m_bFilling || !Current())
         return;
-    Current()->m_bModified = 1;
-    m_app.Game().m_bModified = 1;
-    m_app.RefreshPlayerLabel(static_cast<std::uint32_t>(m_nPlayer), false);
+    m_document.SetPendingPlayer(m_nPlayer);
 }
 
-void CPlayerAttributesView::MarkIfChanged()
+GameStatus CPlayerAttributesView::EditShown(const QString& action, const std::function<GameStatus(GameEdit&)>& operation)
 {
-    CPlayer* player = Current();
-    if (!player || !PlayerForm::DiffersFromCopy(*player, m_playerCopy))
-        return;
-    player->m_bModified = 1;
-    m_app.Game().m_bModified = 1;
-    m_app.RefreshPlayerLabel(static_cast<std::uint32_t>(m_nPlayer), false);
+    const CPlayer* player = Current();
+    if (!player)
+        return {};
+    const bool wasEditing = m_bEditing;
+    m_bEditing = true;
+    const GameStatus status = m_document.Edit(CGameDocument::StepName(action, *player), operation);
+    m_bEditing = wasEditing;
+    return status;
+}
+
+void CPlayerAttributesView::OnPlayersChanged(const QList<quint32>& playerIds)
+{
+    // An undo or redo changed the player shown: the form shows him as he is now.
+    if (!m_bEditing && m_nPlayer > 0 && playerIds.contains(static_cast<quint32>(m_nPlayer)))
+        ReloadPlayer();
+}
+
+void CPlayerAttributesView::ReloadPlayer()
+{
+    const FillingScope filling(m_bFilling);
+    if (const CPlayer* player = Current())
+        LoadPlayer(*player);
 }
 
 bool CPlayerAttributesView::ShowPlayer(int playerId)
@@ -166,28 +189,32 @@ bool CPlayerAttributesView::ShowPlayer(int playerId)
     const FillingScope filling(m_bFilling);
     if (playerId < 1)
         return true;
-    if (m_nPlayer != 0) {
-        if (!StorePlayer())
-            return false;
-        MarkIfChanged();
-    }
+    if (m_nPlayer != 0 && !StorePlayer())
+        return false;
     ClearForm();
-    const CPlayer* player = m_app.Game().Player(static_cast<std::uint32_t>(playerId));
+    const CPlayer* player = m_document.Game().Player(static_cast<std::uint32_t>(playerId));
     if (!player)
         return true;
-    m_nPlayer = playerId;
-    LoadPhoto(*player);
-    m_playerCopy = *player;
-    m_values = PlayerForm::Fill(*player, m_app.Game().m_teamNames.size());
+    LoadPlayer(*player);
+    return true;
+}
+
+void CPlayerAttributesView::LoadPlayer(const CPlayer& player)
+{
+    m_nPlayer = static_cast<int>(player.m_nId);
+    LoadPhoto(player);
+    m_values = PlayerForm::Fill(player, m_document.Game().m_teamNames.size());
     m_shown = m_values;
     m_ui->editBirth->SetDate(m_values.birth);
     UpdateKeeperControls();
     ShowValues();
-    return true;
 }
 
 void CPlayerAttributesView::ClearForm()
 {
+    const FillingScope filling(m_bFilling);
+    if (m_document.PendingPlayer() == m_nPlayer)
+        m_document.SetPendingPlayer(0); // uncommitted edits are dropped
     m_nPlayer = 0;
     FillLists();
     m_ui->spinContract->SetRange(0, PlayerFields::kMaxOfferedContract);
@@ -200,7 +227,7 @@ void CPlayerAttributesView::ClearForm()
 
 void CPlayerAttributesView::FillLists()
 {
-    const CGame& game = m_app.Game();
+    const CGame& game = m_document.Game();
     QComboBox* team = m_ui->comboTeam;
     team->clear();
     team->addItem(QString(), 0);
@@ -215,16 +242,22 @@ void CPlayerAttributesView::FillLists()
 
 bool CPlayerAttributesView::StorePlayer()
 {
-    CPlayer* player = Current();
+    const CPlayer* player = Current();
     if (!player)
         return true;
     PlayerFormValues values;
     if (!ReadValues(values))
         return false;
     const std::string oldName = player->GetDisplayName();
-    const GameStatus status = PlayerForm::Store(*player, values, m_shown);
+    const GameStatus status = EditShown(tr("Edit"), [&](GameEdit& edit) {
+        GameStatus stored = PlayerForm::Store(*edit.Player(player->m_nId), values, m_shown);
+        if (stored)
+            edit.MarkChangedModified();
+        return stored;
+    });
     if (status) {
-        const QString error = PlayerPhoto::FollowRename(m_app.m_strGameFolder, oldName, player->GetDisplayName());
+        m_document.SetPendingPlayer(0);
+        const QString error = PlayerPhoto::FollowRename(m_document.GameFolder(), oldName, player->GetDisplayName());
         if (!error.isEmpty())
             Messages().ShowMessage(this, error, IMessageService::Buttons::Ok, IMessageService::Icon::Warning);
     }
@@ -329,120 +362,19 @@ void CPlayerAttributesView::OnWicketkeeper()
     UpdateKeeperControls();
 }
 
-void CPlayerAttributesView::OnTeamChange()
-{
-    CPlayer* player = Current();
-    if (!player)
-        return;
-    const int data = m_ui->comboTeam->currentData().toInt();
-    const std::uint16_t newTeam = data > 0 ? static_cast<std::uint16_t>(data) : kNoTeam;
-    if (!m_app.MovePlayer(static_cast<std::uint32_t>(m_nPlayer), m_playerCopy.Team(), newTeam, true)) {
-        // Refused (a full squad): the list goes back to where the player is.
-        const std::uint16_t team = player->Team();
-        m_ui->comboTeam->setCurrentIndex(team >= 1 && team <= PlayerForm::kTeamListSize ? team : -1);
-    }
-}
-
-void CPlayerAttributesView::OnSack()
-{
-    CPlayer* player = Current();
-    if (!player)
-        return;
-    if (player->Team() == kNoTeam) {
-        Messages().ShowMessage(this, QStringLiteral("You can't sack me! I am not in a team ;>"));
-        return;
-    }
-    if (!StorePlayer())
-        return;
-    m_values.team = -1;
-    player->SetTeam(kNoTeam);
-    ShowValues();
-    m_app.MovePlayer(static_cast<std::uint32_t>(m_nPlayer), m_playerCopy.Team(), kNoTeam, false);
-}
-
-void CPlayerAttributesView::OnAverage()
-{
-    OnLevel(AbilityPresets::Level::Average);
-}
-
-void CPlayerAttributesView::OnGood()
-{
-    OnLevel(AbilityPresets::Level::Good);
-}
-
-void CPlayerAttributesView::OnExcellent()
-{
-    OnLevel(AbilityPresets::Level::Excellent);
-}
-
-void CPlayerAttributesView::OnLevel(AbilityPresets::Level level)
-{
-    if (!Current())
-        return;
-    // Only the type decides the image; the commit below reads everything else.
-    m_values.type = m_ui->buttonGroupType->checkedId();
-    ApplyAndReshow(AbilityPresets::LevelImage(level, m_values.type));
-}
-
-void CPlayerAttributesView::OnSuper()
-{
-    if (!Current())
-        return;
-    ApplyAndReshow(AbilityPresets::SuperImage());
-}
-
-void CPlayerAttributesView::ApplyAndReshow(const AbilityPresets::AbilityImage& image)
-{
-    CPlayer* player = Current();
-    AbilityPresets::ApplyAbilities(*player, image);
-    player->m_bModified = 1;
-    m_app.Game().m_bModified = 1;
-    // Commits the form over the image (its type, keeping, bowling, hand and
-    // changed preferences win) and shows the new abilities.
-    ShowPlayer(m_nPlayer);
-}
-
-void CPlayerAttributesView::OnCopyFrom()
-{
-    CPlayer* player = Current();
-    if (!player)
-        return;
-    CCopyFromDlg dialog(m_app.Game(), this);
-    if (dialog.exec() != QDialog::Accepted || dialog.m_nChosen < 0)
-        return;
-    const CPlayer* source = m_app.Game().Player(static_cast<std::uint32_t>(dialog.m_nChosen));
-    if (!source)
-        return;
-    AbilityPresets::CopyAbilities(*player, *source);
-    PlayerForm::RefreshAbilities(*player, m_values, m_shown);
-    UpdateKeeperControls();
-    // Only the copied fields are shown again: names and numbers being typed stay.
-    ShowAbilityValues();
-}
-
-void CPlayerAttributesView::OnStats()
-{
-    if (!Current())
-        return;
-    CPlayerStatsDlg dialog(m_app.Game(), this);
-    dialog.m_nPlayer = m_nPlayer;
-    if (dialog.exec() == QDialog::Accepted)
-        MarkIfChanged();
-}
-
 void CPlayerAttributesView::OnPhoto()
 {
     const CPlayer* player = Current();
     if (!player)
         return;
-    const PhotoPath target = PlayerPhotoPath(m_app.m_strGameFolder, player->GetDisplayName());
+    const PhotoPath target = PlayerPhotoPath(m_document.GameFolder(), player->GetDisplayName());
     if (!target.ok()) {
         Messages().ShowMessage(this, target.error, IMessageService::Buttons::Ok, IMessageService::Icon::Warning);
         return;
     }
     // The game's photo folder when there is one, else where the user went last.
     static QString lastFolder;
-    const QString photoFolder = PhotoFolder(m_app.m_strGameFolder);
+    const QString photoFolder = PhotoFolder(m_document.GameFolder());
     CBmpDialog dialog(true, QString(), QString(), this);
     if (QFileInfo(photoFolder).isDir())
         dialog.setDirectory(photoFolder);
@@ -460,7 +392,7 @@ void CPlayerAttributesView::OnPhoto()
 
 void CPlayerAttributesView::LoadPhoto(const CPlayer& player)
 {
-    const PhotoPath path = PlayerPhotoPath(m_app.m_strGameFolder, player.GetDisplayName());
+    const PhotoPath path = PlayerPhotoPath(m_document.GameFolder(), player.GetDisplayName());
     QImage bitmap;
     if (path.ok())
         LoadBitmapFile(path.path, bitmap);

@@ -5,11 +5,15 @@
 #include "gamedata/PlayerForm.h"
 
 #include <QImage>
+#include <QList>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
-class COrbekApp;
+class CGameDocument;
+class GameEdit;
+class QAbstractButton;
 class QLineEdit;
 
 namespace Ui {
@@ -22,11 +26,14 @@ class PlayerAttributesView;
 // and Copy From.
 //
 // The form never edits a player live: showing him copies his values into
-// the form and keeps a copy of him (m_playerCopy). The form is written back
-// (committed) only before another player is shown, before a save and inside
-// the commands that need it; a commit that changed him marks him modified.
-// Independently, every edit in the form marks him modified at once, so the
-// tree's "*" appears while the user types.
+// the form. The form is written back (committed) only before another player
+// is shown, before a save, before an undo and inside the commands that need
+// it; a commit that changed him is one step of the document ("Edit <name>")
+// and marks him modified. Every edit in the form makes him the document's
+// pending player at once, so the tree's "*" appears while the user types.
+// The buttons' changes (team, Sack, presets, Copy From, statistics) are
+// steps of their own. When a step changes the player shown from elsewhere
+// (an undo), the form shows his new values.
 //
 // Controls (ids of the original template -> objectNames, Designer form
 // res/PlayerAttributesView.ui): 1005 labelPhoto, 1126 buttonPhoto,
@@ -45,7 +52,7 @@ class CPlayerAttributesView : public QWidget
     Q_OBJECT
 
 public:
-    CPlayerAttributesView(COrbekApp& app, QWidget* parent);
+    CPlayerAttributesView(CGameDocument& document, QWidget* parent);
     ~CPlayerAttributesView() override;
 
     // Commits the player shown, then shows the given one. Ids below 1 do
@@ -78,11 +85,21 @@ public:
 private:
     void OnTeamChange();
     void OnWicketkeeper();
-    void OnLevel(AbilityPresets::Level level);
-    void ApplyAndReshow(const AbilityPresets::AbilityImage& image);
+    void OnLevel(AbilityPresets::Level level, const QAbstractButton* button);
+    // Commits the form, then applies the image as the step named after the
+    // button, the form's type, keeping, bowling, hand and changed
+    // preferences written over it, and shows the new abilities.
+    void ApplyAndReshow(const AbilityPresets::AbilityImage& image, const QAbstractButton* button);
+    // A step of the document on the player shown; the form does not refill
+    // itself from the notifications of its own steps.
+    GameStatus EditShown(const QString& action, const std::function<GameStatus(GameEdit&)>& operation);
+    void OnPlayersChanged(const QList<quint32>& playerIds);
+    // Fills the form from the player's record (no commit); Reload, from the
+    // shown player's record as it is now.
+    void LoadPlayer(const CPlayer& player);
+    void ReloadPlayer();
     void UpdateKeeperControls();
     void MarkModifiedNow();
-    void MarkIfChanged();
     void FillLists();
     void LoadPhoto(const CPlayer& player);
     void SetPhoto(const QImage& bitmap);
@@ -97,12 +114,12 @@ private:
     CPlayer* Current() const;
     void ConnectMarking();
 
-    COrbekApp& m_app;
+    CGameDocument& m_document;
     std::unique_ptr<Ui::PlayerAttributesView> m_ui;
     PlayerFormValues m_values; // the form's members
     PlayerFormValues m_shown;  // as filled; the batting preferences are compared with it
-    CPlayer m_playerCopy;
     int m_nPlayer = 0;
     QImage m_bmpPhoto;
     bool m_bFilling = false;
+    bool m_bEditing = false; // a step of the form runs
 };

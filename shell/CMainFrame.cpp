@@ -59,6 +59,7 @@ CMainFrame::CMainFrame(COrbekApp& app) : m_app(app)
     CreateToolBar();
     CreateStatusBar();
     OnCreateClient();
+    CreateHistory();
     resize(1024, 720);
 }
 
@@ -69,7 +70,7 @@ void CMainFrame::OnCreateClient()
     m_wndSplitter = new QSplitter(Qt::Horizontal, this);
     m_wndSplitter->setObjectName(QStringLiteral("frameSplitter"));
     m_wndSplitter->setChildrenCollapsible(false);
-    auto* tree = new CTeamView(m_app, m_wndSplitter);
+    auto* tree = new CTeamView(m_app.Document(), m_wndSplitter);
     auto* view = new COrbekView(m_app, m_wndSplitter);
     m_wndSplitter->addWidget(tree);
     m_wndSplitter->addWidget(view);
@@ -114,7 +115,7 @@ void CMainFrame::UpdateCommandUI()
     const bool loaded = game.IsLoaded();
     const bool playerSelected = game.m_nCurPlayer != -1;
     const std::pair<int, bool> rules[] = {
-        {Command::kSave, game.m_bModified != 0},
+        {Command::kSave, m_app.Document().IsModified()},
         {Command::kSaveAs, loaded},
         {Command::kFind, loaded},
         {Command::kFindNext, loaded && !m_app.m_strFindText.isEmpty()},
@@ -128,17 +129,16 @@ void CMainFrame::UpdateCommandUI()
             action->setEnabled(enabled);
 }
 
-void CMainFrame::CommitCurrentPlayer()
+bool CMainFrame::CommitCurrentPlayer()
 {
     const int current = m_app.Game().m_nCurPlayer;
-    if (current != -1)
-        if (CPlayerAttributesView* form = PlayerForm())
-            form->ShowPlayer(current);
+    CPlayerAttributesView* form = PlayerForm();
+    return current == -1 || !form || form->ShowPlayer(current);
 }
 
 bool CMainFrame::SaveModifiedIfWanted()
 {
-    if (!m_app.Game().m_bModified)
+    if (!m_app.Document().IsModified())
         return true;
     const auto answer = Messages().ShowMessage(this,
         tr("Data in the current file has been modifed. Do you want to save the data?"),
@@ -150,7 +150,7 @@ bool CMainFrame::SaveModifiedIfWanted()
         return true;
     OnSave();
     // A failed save keeps the file and the edits: the caller stops.
-    return !m_app.Game().m_bModified;
+    return !m_app.Document().IsModified();
 }
 
 void CMainFrame::OnOpen()

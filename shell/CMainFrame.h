@@ -10,6 +10,7 @@ class CPlayerAttributesView;
 class COrbekStatusBar;
 class CTeamView;
 class QAction;
+class QDockWidget;
 class QSplitter;
 class QToolBar;
 
@@ -58,6 +59,9 @@ public:
     void OnCopyFrom();
     void OnCollapseTeamsTree();
     void OnHelpContents();
+    // Commit the form, then take back or apply again one step.
+    void OnUndo();
+    void OnRedo();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -70,19 +74,26 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    // The undo and redo commands follow the history; View > History shows it.
+    void CreateHistory();
+    // True (the event is eaten) when the form refused to commit before a
+    // move through the History panel.
+    bool CommitBeforeHistoryMove(QObject* watched, QEvent* event);
     void OnCreateClient();
     // F6 and Shift+F6: the focus goes to the next or previous pane.
     void ActivateNextPane(bool forward);
     // The Save As dialog, until a name that is new or may be replaced is
     // chosen: the full path to write, or empty when the user cancels.
     QString AskSaveAsTarget();
-    // Commits the player form before the file is written.
-    void CommitCurrentPlayer();
+    // Commits the player form (before a save or an undo); false when the
+    // form refused.
+    bool CommitCurrentPlayer();
     void SavePlacement();
 
     COrbekApp& m_app;
     QSplitter* m_wndSplitter = nullptr;
     COrbekStatusBar* m_wndStatusBar = nullptr;
     QToolBar* m_wndToolBar = nullptr;
+    QDockWidget* m_wndHistory = nullptr;
     std::map<int, QAction*> m_actions;
 };

@@ -3,7 +3,6 @@
 #include "AppTitle.h"
 #include "CMainFrame.h"
 #include "COrbekView.h"
-#include "Cp1252.h"
 #include "MessageService.h"
 #include "ProfileIni.h"
 #include "WindowPlacement.h"
@@ -29,16 +28,16 @@ COrbekApp::COrbekApp()
 
 COrbekApp::~COrbekApp()
 {
-    // The tree goes with the frame; the model must not call it afterwards.
-    m_game.SetListener(nullptr);
+    // The views go with the frame; the document must not signal them afterwards.
+    m_document.disconnect();
     m_pMainFrame.reset();
-    m_game.FreeGameData();
+    m_document.Close();
 }
 
 bool COrbekApp::InitInstance(const QStringList& arguments)
 {
-    m_game.m_nCurPlayer = -1;
-    m_game.m_strGameFile.clear();
+    Game().m_nCurPlayer = -1;
+    Game().m_strGameFile.clear();
 
     QCoreApplication::setOrganizationName(QString::fromLatin1(WindowPlacement::kCompany));
     QCoreApplication::setApplicationName(QString::fromLatin1(kAppTitle));
@@ -59,7 +58,11 @@ bool COrbekApp::InitInstance(const QStringList& arguments)
 
     m_pMainFrame = std::make_unique<CMainFrame>(*this);
     if (CTeamView* tree = TeamView())
-        m_game.SetListener(tree);
+        connect(tree, &CTeamView::nodeSelected, this, &COrbekApp::OnTreeSelection);
+    connect(&m_document, &CGameDocument::stepApplied, this, &COrbekApp::OnStepApplied);
+    // The commands follow the "*" of the form at once, as they follow an edit.
+    connect(&m_document, &CGameDocument::pendingPlayerChanged, this, &COrbekApp::OnIdle);
+    connect(&m_document.History(), &QUndoStack::indexChanged, this, &COrbekApp::OnIdle);
     const Qt::WindowStates state = m_pMainFrame->RestorePlacement();
     m_pMainFrame->setWindowState(state);
     m_pMainFrame->show();
@@ -71,7 +74,7 @@ bool COrbekApp::InitInstance(const QStringList& arguments)
     ReadGameFolder();
 
     if (!commandLineFile.isEmpty()) {
-        m_game.m_strGameFile = QFileInfo(commandLineFile).absoluteFilePath().toStdString();
+        Game().m_strGameFile = QFileInfo(commandLineFile).absoluteFilePath().toStdString();
         if (LoadGameFile())
             m_pMainFrame->SetCaptionFromGameFile();
     }
@@ -101,7 +104,7 @@ void COrbekApp::ReadGameFolder()
     const QString folder = ProfileIni::GetString(ProfileIni::FilePath(), QString::fromLatin1(ProfileIni::kSection),
         QString::fromLatin1(ProfileIni::kFolderKey));
     if (!folder.isEmpty()) {
-        m_strGameFolder = folder;
+        m_document.SetGameFolder(folder);
         return;
     }
     const auto answer = Messages().ShowMessage(m_pMainFrame.get(),
@@ -126,9 +129,9 @@ void COrbekApp::BrowseForGameFolder()
         = Messages().GetExistingDirectory(m_pMainFrame.get(), tr("Select ICC Folder"), InitialBrowseFolder());
     if (path.isEmpty() || !QFileInfo(path).isDir())
         return;
-    m_strGameFolder = QDir::toNativeSeparators(path);
+    m_document.SetGameFolder(QDir::toNativeSeparators(path));
     if (!ProfileIni::WriteString(ProfileIni::FilePath(), QString::fromLatin1(ProfileIni::kSection),
-            QString::fromLatin1(ProfileIni::kFolderKey), m_strGameFolder)) {
+            QString::fromLatin1(ProfileIni::kFolderKey), m_document.GameFolder())) {
         Messages().ShowMessage(m_pMainFrame.get(),
             tr("The game folder could not be remembered: \"%1\" cannot be written.")
                 .arg(QDir::toNativeSeparators(ProfileIni::FilePath())),
@@ -155,18 +158,15 @@ CPlayerAttributesView* COrbekApp::PlayerForm() const
 
 QString COrbekApp::FromGameText(const std::string& bytes)
 {
-    return QString::fromStdString(Cp1252::ToUtf8(bytes));
+    return CGameDocument::GameText(bytes);
 }
 
 bool COrbekApp::LoadGameFile()
 {
-    const GameStatus status = m_game.LoadGameFile();
-    // Whatever the outcome, nothing shown may still refer to the old records.
-    if (CPlayerAttributesView* form = PlayerForm())
-        form->ClearForm();
+    // Whatever the outcome, the views follow the document's reset: nothing
+    // shown may still refer to the old records.
+    const GameStatus status = m_document.Load(GameFilePath());
     if (!status) {
-        if (CTeamView* tree = TeamView())
-            tree->DeleteAllItems();
         Messages().ShowMessage(m_pMainFrame.get(), QString::fromStdString(status.message()),
             IMessageService::Buttons::Ok, IMessageService::Icon::Warning);
     }
@@ -176,13 +176,13 @@ bool COrbekApp::LoadGameFile()
 
 bool COrbekApp::LoadGameFile(const QString& path)
 {
-    m_game.m_strGameFile = path.toStdString();
+    Game().m_strGameFile = path.toStdString();
     return LoadGameFile();
 }
 
 bool COrbekApp::SaveGameFile(const QString& newPath)
 {
-    const GameStatus status = m_game.SaveGameFile(newPath.toStdString());
+    const GameStatus status = m_document.Save(newPath);
     if (!status)
         Messages().ShowMessage(m_pMainFrame.get(), QString::fromStdString(status.message()),
             IMessageService::Buttons::Ok, IMessageService::Icon::Warning);
@@ -192,49 +192,86 @@ bool COrbekApp::SaveGameFile(const QString& newPath)
 
 void COrbekApp::FreeGameData()
 {
-    m_game.FreeGameData();
+    m_document.Close();
 }
 
 bool COrbekApp::MovePlayer(std::uint32_t playerId, std::uint16_t oldTeam, std::uint16_t newTeam, bool bSelect)
 {
-    const GameStatus status = m_game.MovePlayer(playerId, oldTeam, newTeam, bSelect);
+    const CPlayer* player = Game().Player(playerId);
+    if (!player || oldTeam == newTeam)
+        return player != nullptr;
+    const GameStatus status = m_document.Edit(CGameDocument::StepName(tr("Move"), *player),
+        [&](GameEdit& edit) { return edit.MovePlayer(playerId, oldTeam, newTeam); });
     if (!status)
         Messages().ShowMessage(m_pMainFrame.get(), QString::fromStdString(status.message()),
             IMessageService::Buttons::Ok, IMessageService::Icon::Warning);
+    else if (CTeamView* tree = TeamView(); tree && bSelect)
+        tree->SelectPlayerNode(playerId);
     OnIdle();
     return status.ok();
 }
 
 void COrbekApp::RefreshPlayerLabel(std::uint32_t playerId, bool bRebuild)
 {
-    m_game.RefreshPlayerLabel(playerId, bRebuild);
+    if (CTeamView* tree = TeamView()) {
+        if (bRebuild)
+            tree->RebuildTree();
+        else
+            tree->RelabelPlayer(playerId);
+    }
     OnIdle();
 }
 
 void COrbekApp::RefreshAllLabels()
 {
-    m_game.RefreshAllLabels();
+    if (CTeamView* tree = TeamView())
+        tree->RefreshAllLabels();
+}
+
+void COrbekApp::OnStepApplied(const QList<quint32>& playerIds)
+{
+    if (playerIds.isEmpty()) {
+        OnIdle();
+        return;
+    }
+    // The player shown stays when the step changed him, else its first one.
+    const int current = Game().m_nCurPlayer;
+    const quint32 shown = current > 0 && playerIds.contains(static_cast<quint32>(current))
+        ? static_cast<quint32>(current) : playerIds.front();
+    Game().m_nCurPlayer = static_cast<int>(shown);
+    if (CTeamView* tree = TeamView())
+        tree->RevertToPlayerNode(shown);
+    // The form was committed before the step; it shows him without another
+    // commit, which would push a step while the history is moving.
+    if (CPlayerAttributesView* form = PlayerForm()) {
+        form->ClearForm();
+        form->ShowPlayer(static_cast<int>(shown));
+    }
+    OnIdle();
 }
 
 void COrbekApp::OnTreeSelection(std::uint32_t itemData)
 {
     CPlayerAttributesView* form = PlayerForm();
-    if (itemData >= CTeamView::kTeamDataBase || !m_game.Player(itemData)) {
-        // A team, "Others", or an id that no longer names a record.
-        m_game.m_nCurPlayer = -1;
+    // A team, "Others", or an id that no longer names a record shows no player.
+    const bool toPlayer = itemData < CTeamView::kTeamDataBase && Game().Player(itemData);
+    // The form commits its player before it shows another or none.
+    const bool left = !form
+        || (toPlayer ? form->ShowPlayer(static_cast<int>(itemData)) : form->CurrentPlayer() == 0 || form->StorePlayer());
+    if (!left) {
+        // The form refused to commit and still shows its player; once the
+        // click or key that moved the tree is done, it goes back.
+        const int shown = form->CurrentPlayer();
+        Game().m_nCurPlayer = shown;
+        QTimer::singleShot(0, TeamView(), [view = TeamView(), shown] {
+            view->RevertToPlayerNode(static_cast<std::uint32_t>(shown));
+        });
+    } else if (toPlayer) {
+        Game().m_nCurPlayer = static_cast<int>(itemData);
+    } else {
+        Game().m_nCurPlayer = -1;
         if (form)
             form->ClearForm();
-    } else {
-        m_game.m_nCurPlayer = static_cast<int>(itemData);
-        if (form && !form->ShowPlayer(static_cast<int>(itemData))) {
-            // The form refused to commit and still shows its player; once
-            // the click or key that moved the tree is done, it goes back.
-            const int shown = form->CurrentPlayer();
-            m_game.m_nCurPlayer = shown;
-            QTimer::singleShot(0, TeamView(), [view = TeamView(), shown] {
-                view->RevertToPlayerNode(static_cast<std::uint32_t>(shown));
-            });
-        }
     }
     OnIdle();
 }
@@ -242,7 +279,7 @@ void COrbekApp::OnTreeSelection(std::uint32_t itemData)
 void COrbekApp::OnIdle()
 {
     if (CPlayerAttributesView* form = PlayerForm())
-        form->setEnabled(m_game.m_nCurPlayer != -1);
+        form->setEnabled(Game().m_nCurPlayer != -1);
     if (m_pMainFrame)
         m_pMainFrame->UpdateCommandUI();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CGame.h"
+#include "document/CGameDocument.h"
 
 #include <QObject>
 #include <QString>
@@ -12,13 +12,14 @@ class CMainFrame;
 class CPlayerAttributesView;
 class CTeamView;
 
-// The application: starts the editor, owns the loaded game (CGame) and the
-// main window, and forwards the game operations to the model. A core
-// operation that fails is reported here, in a box with the core's message.
+// The application: starts the editor, owns the game document and the main
+// window, and runs the file operations. A core operation that fails is
+// reported here, in a box with the core's message.
 //
-// Ownership:  COrbekApp ──owns──> CGame (tables, names, current player)
+// Ownership:  COrbekApp ──owns──> CGameDocument ──> CGame, undo history
 //                 └──────owns──> CMainFrame ──> panes (tree, banner, form)
-// Views and dialogs get a COrbekApp& and hold ids, never records.
+// The panes get the document, hold ids, never records, and follow the
+// document's signals; the application follows the tree's selection.
 class COrbekApp : public QObject
 {
     Q_OBJECT
@@ -36,8 +37,9 @@ public:
     // Frees the game at the end of the run.
     int ExitInstance();
 
-    CGame& Game() { return m_game; }
-    const CGame& Game() const { return m_game; }
+    CGameDocument& Document() { return m_document; }
+    CGame& Game() { return m_document.Game(); }
+    const CGame& Game() const { return m_document.Game(); }
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
     // The panes, found through the frame's splitters; null before start-up.
     CTeamView* TeamView() const;
@@ -50,6 +52,7 @@ public:
     // loaded file.
     bool SaveGameFile(const QString& newPath = {});
     void FreeGameData();
+    // A step "Move <name>"; bSelect selects the player in the tree afterwards.
     bool MovePlayer(std::uint32_t playerId, std::uint16_t oldTeam, std::uint16_t newTeam, bool bSelect);
     void RefreshPlayerLabel(std::uint32_t playerId, bool bRebuild);
     void RefreshAllLabels();
@@ -69,9 +72,7 @@ public:
 
     // Game text for display (the loaded file's path is already Unicode).
     static QString FromGameText(const std::string& bytes);
-    QString GameFilePath() const { return QString::fromStdString(m_game.m_strGameFile); }
-
-    QString m_strGameFolder;
+    QString GameFilePath() const { return QString::fromStdString(Game().m_strGameFile); }
     bool m_bFindMatchCase = false;
     int m_nFindDirection = 0; // 0 = Down, 1 = Up
     QString m_strFindText;
@@ -82,7 +83,9 @@ private:
     void ReadGameFolder();
     // Where the folder browser starts: "C:\" where drive letters exist.
     static QString InitialBrowseFolder();
+    // An undo or redo: the player it changed is shown and selected.
+    void OnStepApplied(const QList<quint32>& playerIds);
 
-    CGame m_game;
+    CGameDocument m_document;
     std::unique_ptr<CMainFrame> m_pMainFrame;
 };

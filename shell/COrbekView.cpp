@@ -1,5 +1,6 @@
 #include "COrbekView.h"
 
+#include "COrbekApp.h"
 #include "extras/CBannerView.h"
 #include "player/CPlayerAttributesView.h"
 
@@ -15,7 +16,7 @@ COrbekView::COrbekView(COrbekApp& app, QWidget* parent) : QWidget(parent)
 
     auto* banner = new CBannerView(m_wndSplitter);
     banner->setObjectName(QStringLiteral("bannerView"));
-    auto* form = new CPlayerAttributesView(app, m_wndSplitter);
+    auto* form = new CPlayerAttributesView(app.Document(), m_wndSplitter);
     form->setObjectName(QStringLiteral("playerAttributesView"));
     m_wndSplitter->addWidget(banner);
     m_wndSplitter->addWidget(form);

@@ -17,6 +17,9 @@ struct CommandInfo
 };
 
 namespace Command {
+inline constexpr int kUndo = 57643;
+inline constexpr int kRedo = 57644;
+inline constexpr int kHistory = 32785;
 inline constexpr int kOpen = 32772;
 inline constexpr int kSave = 32771;
 inline constexpr int kSaveAs = 32775;
@@ -33,7 +36,12 @@ inline constexpr int kHelpContents = 32784;
 inline constexpr int kAbout = 57664;
 } // namespace Command
 
-inline constexpr std::array<CommandInfo, 14> kCommands{{
+inline constexpr std::array<CommandInfo, 17> kCommands{{
+    // The undo texts name the step to undo or redo ("&Undo Edit Smith J").
+    {Command::kUndo, "actionUndo", "&Undo\tCtrl+Z", "Ctrl+Z", "Undo the last step\nUndo", "undo"},
+    {Command::kRedo, "actionRedo", "&Redo\tCtrl+Y", "Ctrl+Y", "Redo the step undone last\nRedo", "redo"},
+    {Command::kHistory, "actionHistory", "&History", "",
+        "Show or hide the list of steps, to go back to any of them\nHistory", ""},
     {Command::kOpen, "actionOpen", "&Open...\tCtrl+O", "Ctrl+O", "", "open"},
     {Command::kSave, "actionSave", "&Save\tCtrl+S", "Ctrl+S", "", "save"},
     {Command::kSaveAs, "actionSaveAs", "Save &As...", "",

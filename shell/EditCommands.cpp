@@ -4,7 +4,6 @@
 #include "COrbekApp.h"
 #include "player/CPlayerAttributesView.h"
 #include "teamdialogs/CTeamPropertiesDlg.h"
-#include "teamdialogs/TeamsBackup.h"
 #include "tree/CSearchDlg.h"
 #include "tree/CTeamView.h"
 
@@ -43,18 +42,16 @@ void CMainFrame::OnFindNext()
 void CMainFrame::OnTeamProperties()
 {
     CGame& game = m_app.Game();
-    const CTeamsBackup backup(game);
+    // The dialog's one edit: committed at OK (one step), rolled back at Cancel.
     CTeamPropertiesDlg dialog(game, this);
     const bool accepted = dialog.exec() == QDialog::Accepted;
-    if (accepted && !dialog.Changed())
+    GameUndoRecord record = dialog.TakeRecord();
+    if (accepted && record.Empty())
         return;
-    if (!accepted)
-        backup.Restore(game);
+    m_app.Document().AddStep(std::move(record));
     game.m_nCurPlayer = -1;
     if (CPlayerAttributesView* form = PlayerForm())
         form->ClearForm();
     if (CTeamView* tree = TeamView())
         tree->RebuildTree();
-    if (!accepted)
-        game.m_bModified = backup.WasModified();
 }

@@ -66,6 +66,8 @@ void CMainFrame::CreateActions()
     on(Command::kCopyFrom, &CMainFrame::OnCopyFrom);
     on(Command::kCollapseTeamsTree, &CMainFrame::OnCollapseTeamsTree);
     on(Command::kHelpContents, &CMainFrame::OnHelpContents);
+    on(Command::kUndo, &CMainFrame::OnUndo);
+    on(Command::kRedo, &CMainFrame::OnRedo);
     connect(Action(Command::kExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(Command::kAbout), &QAction::triggered, &m_app, &COrbekApp::OnAppAbout);
 
@@ -92,9 +94,10 @@ void CMainFrame::CreateMenus()
         connect(menu, &QMenu::aboutToShow, &m_app, &COrbekApp::OnIdle);
     };
     addMenu(tr("&File"), "menuFile", {Command::kOpen, Command::kSave, Command::kSaveAs, 0, Command::kExit});
-    addMenu(tr("&Edit"), "menuEdit", {Command::kFind, Command::kFindNext, 0, Command::kTeamProperties,
+    addMenu(tr("&Edit"), "menuEdit", {Command::kUndo, Command::kRedo, 0, Command::kFind, Command::kFindNext, 0, Command::kTeamProperties,
         Command::kPlayerStats, Command::kCopyFrom});
-    addMenu(tr("&View"), "menuView", {Command::kToolbar, Command::kStatusBar, 0, Command::kCollapseTeamsTree});
+    addMenu(tr("&View"), "menuView",
+        {Command::kToolbar, Command::kStatusBar, Command::kHistory, 0, Command::kCollapseTeamsTree});
     addMenu(tr("&Help"), "menuHelp", {Command::kHelpContents, Command::kAbout});
 }
 
@@ -104,8 +107,8 @@ void CMainFrame::CreateToolBar()
     m_wndToolBar->setObjectName(QStringLiteral("toolBar"));
     m_wndToolBar->setIconSize(QSize(16, 16));
     m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
-    for (int id : {Command::kOpen, Command::kSave, Command::kSaveAs, 0, Command::kFind, Command::kFindNext, 0,
-             Command::kTeamProperties, 0, Command::kAbout}) {
+    for (int id : {Command::kOpen, Command::kSave, Command::kSaveAs, 0, Command::kUndo, Command::kRedo, 0,
+             Command::kFind, Command::kFindNext, 0, Command::kTeamProperties, 0, Command::kAbout}) {
         if (id == 0) {
             m_wndToolBar->addSeparator();
             continue;
@@ -137,6 +140,8 @@ void CMainFrame::CreateStatusBar()
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::ToolTip && qobject_cast<QToolButton*>(watched))
+        return true;
+    if (CommitBeforeHistoryMove(watched, event))
         return true;
     return QMainWindow::eventFilter(watched, event);
 }

@@ -5,6 +5,7 @@
 
 #include "gamedata/CGame.h"
 #include "gamedata/Cp1252.h"
+#include "gamedata/GameEdit.h"
 #include "player/WholeNumber.h"
 #include "shell/MessageService.h"
 
@@ -165,13 +166,17 @@ bool CPlayerStatsDlg::StorePlayerStats()
         figures[row][Index(Stat::BestBowling1)] = best->first;
         figures[row][Index(Stat::BestBowling2)] = best->second;
     }
-    CPlayer* player = m_game.Player(static_cast<std::uint32_t>(m_nPlayer));
-    if (!player)
-        return true; // nobody to store into: the opener never allows this
-    for (std::size_t row = 0; row < kRows.size(); ++row) {
-        for (std::size_t stat = 0; stat < PlayerStats::kStatCount; ++stat)
-            player->SetStat(kRows[row], PlayerStats::StatAt(stat), figures[row][stat]);
-    }
+    // Into the opener's edit (one step with the dialog), or an edit of its own.
+    (void)GameEdit::Within(m_game, [&](GameEdit& edit) {
+        CPlayer* player = edit.Player(static_cast<std::uint32_t>(m_nPlayer));
+        if (!player)
+            return GameStatus(); // nobody to store into: the opener never allows this
+        for (std::size_t row = 0; row < kRows.size(); ++row) {
+            for (std::size_t stat = 0; stat < PlayerStats::kStatCount; ++stat)
+                player->SetStat(kRows[row], PlayerStats::StatAt(stat), figures[row][stat]);
+        }
+        return GameStatus();
+    });
     return true;
 }
 

@@ -17,10 +17,10 @@ class QTreeWidget;
 
 // The Team Properties dialog: one team at a time (chosen in the combo box)
 // with its names, budget, squad (hire, sack), First XI of eleven, the role
-// marks and the batting order. It edits the live records; the opener keeps
-// a copy of every team to undo a Cancel, and reads Changed() after OK.
-// The work is done by CTeamPropertiesModel; this class moves data between
-// it and the controls and shows its messages.
+// marks and the batting order. Everything it changes is one edit of the
+// game: OK commits it (the opener takes the record, one undo step), Cancel
+// rolls it back. The work is done by CTeamPropertiesModel; this class moves
+// data between it and the controls and shows its messages.
 class CTeamPropertiesDlg : public QDialog
 {
     Q_OBJECT
@@ -31,6 +31,8 @@ public:
 
     // A team was found changed at a switch or at OK.
     bool Changed() const { return m_model.m_bChanged; }
+    // After OK: what the dialog changed, as one undo record.
+    GameUndoRecord TakeRecord() { return m_model.TakeRecord(); }
 
     void accept() override;
     void reject() override;

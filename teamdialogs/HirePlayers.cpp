@@ -1,6 +1,7 @@
 #include "teamdialogs/HirePlayers.h"
 
 #include "CGame.h"
+#include "GameEdit.h"
 
 namespace HirePlayers {
 
@@ -25,14 +26,17 @@ std::string Hire(CGame& game, int teamId, const std::vector<std::uint32_t>& play
         return {};
     if (team->m_wPlayerCount + playerIds.size() > static_cast<std::size_t>(kMaxSquadForHire))
         return "Too many players (max. 40)";
-    for (const std::uint32_t id : playerIds) {
-        if (const CPlayer* player = game.Player(id)) {
-            const GameStatus status = game.MovePlayer(id, player->Team(), static_cast<std::uint16_t>(teamId), false);
-            if (!status)
-                return status.message();
+    // Into the opener's edit (Team Properties), or an edit of its own.
+    const GameStatus status = GameEdit::Within(game, [&](GameEdit& edit) {
+        for (const std::uint32_t id : playerIds) {
+            if (!game.Player(id))
+                continue;
+            if (GameStatus moved = edit.MovePlayer(id, static_cast<std::uint16_t>(teamId)); !moved)
+                return moved;
         }
-    }
-    return {};
+        return GameStatus();
+    });
+    return status.message();
 }
 
 } // namespace HirePlayers

@@ -3,6 +3,7 @@
 #include "teamdialogs/NameOrder.h"
 
 #include "CGame.h"
+#include "GameEdit.h"
 #include "TeamEdit.h"
 
 #include <algorithm>
@@ -41,13 +42,14 @@ CTeamPropertiesModel::CTeamPropertiesModel(CGame& game)
 {
 }
 
+// An edit still open (the dialog closed some other way) is rolled back.
+CTeamPropertiesModel::~CTeamPropertiesModel() = default;
+
 void CTeamPropertiesModel::Open()
 {
     m_bChanged = false;
-    for (auto& player : m_game.m_players) {
-        if (player)
-            player->m_wSavedTeam = player->Team();
-    }
+    m_record = {};
+    m_edit = std::make_unique<GameEdit>(m_game);
     m_teamOrder.clear();
     for (const auto& team : m_game.m_teams) {
         if (team)
@@ -60,9 +62,20 @@ void CTeamPropertiesModel::Open()
         LoadTeam(m_teamOrder.front());
 }
 
-CTeam* CTeamPropertiesModel::Shown() const
+const CTeam* CTeamPropertiesModel::Shown() const
 {
     return m_nTeam < 0 ? nullptr : m_game.Team(static_cast<std::uint32_t>(m_nTeam));
+}
+
+CTeam* CTeamPropertiesModel::Edited()
+{
+    return m_nTeam < 0 || !m_edit ? nullptr : m_edit->Team(static_cast<std::uint32_t>(m_nTeam));
+}
+
+void CTeamPropertiesModel::CommitEdit()
+{
+    if (m_edit)
+        m_record = m_edit->Commit("Team Properties");
 }
 
 TeamFields CTeamPropertiesModel::LoadedFields() const
@@ -177,7 +190,7 @@ void CTeamPropertiesModel::RemoveFirstXIEntry(int index)
 {
     const std::uint32_t id = m_firstXI[static_cast<std::size_t>(index)].nId;
     m_firstXI.erase(m_firstXI.begin() + index);
-    auto& xi = Shown()->m_firstXI;
+    auto& xi = Edited()->m_firstXI;
     const auto found = std::find(xi.begin(), xi.end(), id);
     if (found == xi.end())
         return;
@@ -199,7 +212,7 @@ std::string CTeamPropertiesModel::AddToFirstXI()
     std::vector<std::uint32_t> ids;
     for (int i : selected)
         ids.push_back(m_teamList[static_cast<std::size_t>(i)].nId);
-    auto& xi = Shown()->m_firstXI;
+    auto& xi = Edited()->m_firstXI;
     for (std::uint32_t id : ids) {
         const int count = static_cast<int>(m_firstXI.size());
         const std::vector<int> xiSelected = SelectedIndexes(m_firstXI);
@@ -242,7 +255,7 @@ std::string CTeamPropertiesModel::Swap()
     m_teamList.erase(m_teamList.begin() + t);
     m_firstXI.erase(m_firstXI.begin() + x);
     InsertTeamListEntry(xiPlayer);
-    Shown()->m_firstXI[static_cast<std::size_t>(x)] = teamPlayer;
+    Edited()->m_firstXI[static_cast<std::size_t>(x)] = teamPlayer;
     InsertFirstXIEntry(teamPlayer, x);
     return {};
 }
@@ -253,12 +266,9 @@ std::string CTeamPropertiesModel::Sack()
         return "Please select player(s) to sack from the team.";
     for (std::vector<int> selected = SelectedIndexes(m_teamList); !selected.empty(); selected = SelectedIndexes(m_teamList)) {
         const std::uint32_t id = m_teamList[static_cast<std::size_t>(selected.front())].nId;
-        if (CPlayer* player = m_game.Player(id)) {
-            const std::uint16_t oldTeam = player->Team();
-            player->SetTeam(kNoTeam);
-            // Leaving a team for none cannot be refused.
-            (void)m_game.MovePlayer(id, oldTeam, kNoTeam, false);
-        }
+        // Leaving a team for none cannot be refused.
+        if (m_game.Player(id) && m_edit)
+            (void)m_edit->MovePlayer(id, kNoTeam);
         m_teamList.erase(m_teamList.begin() + selected.front());
     }
     return {};
@@ -266,13 +276,13 @@ std::string CTeamPropertiesModel::Sack()
 
 CTeamPropertiesModel::CommitResult CTeamPropertiesModel::Commit(const TeamFields& fields, bool bFullName, std::int32_t budget)
 {
-    CTeam* team = Shown();
+    CTeam* team = Edited();
     // Names go into the team and the name lists together; a name too long
     // for the file is refused before anything changes.
     TeamEdit::TeamNames names{bFullName ? fields.strTeamName : team->m_strName, fields.strShortName, fields.strAbbrev};
-    if (const GameStatus status = TeamEdit::SetNames(m_game, team->m_wId, names); !status)
+    if (const GameStatus status = TeamEdit::SetNames(*m_edit, team->m_wId, names); !status)
         return {status.message(), false};
-    (void)TeamEdit::SetBudget(*team, budget); // in range: ParseBudget checked it
+    (void)TeamEdit::SetBudget(*m_edit, team->m_wId, budget); // in range: ParseBudget checked it
     for (int i = 0; i < kFirstXISize && i < static_cast<int>(m_firstXI.size()); ++i) {
         const ListEntry& entry = m_firstXI[static_cast<std::size_t>(i)];
         team->m_firstXI[static_cast<std::size_t>(i)] = entry.nId;
@@ -302,8 +312,7 @@ std::string CTeamPropertiesModel::SwitchTeam(int newTeam, const TeamFields& fiel
     if (!commit.error.empty())
         return commit.error;
     if (commit.bChanged) {
-        Shown()->m_bModified = 1;
-        m_game.m_bModified = 1;
+        m_edit->MarkTeamModified(static_cast<std::uint16_t>(m_nTeam));
         m_bChanged = true;
     }
     LoadTeam(newTeam);
@@ -320,8 +329,10 @@ CTeamPropertiesModel::OkResult CTeamPropertiesModel::Ok(const TeamFields& fields
     const CommitResult commit = Commit(fields, true, *budget);
     if (!commit.error.empty())
         return {OkOutcome::Refused, commit.error};
-    if (!commit.bChanged)
+    if (!commit.bChanged) {
+        CommitEdit();
         return {OkOutcome::Close, {}};
+    }
     if (IsMasterDatabase(m_game.m_strGameFile))
         return {OkOutcome::AskDatabase, TeamPropertiesMessages::kDatabaseQuestion};
     AcceptChange();
@@ -330,18 +341,16 @@ CTeamPropertiesModel::OkResult CTeamPropertiesModel::Ok(const TeamFields& fields
 
 void CTeamPropertiesModel::AcceptChange()
 {
-    if (CTeam* team = Shown())
-        team->m_bModified = 1;
-    m_game.m_bModified = 1;
+    if (m_edit && Shown())
+        m_edit->MarkTeamModified(static_cast<std::uint16_t>(m_nTeam));
     m_bChanged = true;
+    CommitEdit();
 }
 
 void CTeamPropertiesModel::Cancel()
 {
-    for (auto& player : m_game.m_players) {
-        if (player)
-            player->SetTeam(player->m_wSavedTeam);
-    }
+    if (m_edit)
+        m_edit->Rollback();
 }
 
 std::optional<std::int32_t> CTeamPropertiesModel::ParseBudget(std::string_view text)

@@ -3,14 +3,17 @@
 #include "teamdialogs/ListEntry.h"
 
 #include "CTeam.h"
+#include "GameUndoRecord.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class CGame;
+class GameEdit;
 
 // The editable fields of the dialog as typed: game text (Windows-1252
 // bytes) and the budget's text.
@@ -24,17 +27,22 @@ struct TeamFields
 
 // What the Team Properties dialog does to the game, without its widgets:
 // the shown team, its Team List and First XI rows, and the operations of
-// the dialog's buttons. Hiring, sacking and moves within m_firstXI reach the
-// live records at once; names, budget, batting order and roles when the team
-// is committed (a switch or OK). Every operation that can refuse returns the
-// message to show, or an empty string.
+// the dialog's buttons. Everything the dialog changes goes through one
+// GameEdit, open from Open() until OK commits it (one undo record, "Team
+// Properties") or Cancel rolls it back. Hiring, sacking and moves within
+// m_firstXI reach the records at once; names, budget, batting order and
+// roles when the team is committed (a switch or OK). Every operation that
+// can refuse returns the message to show, or an empty string.
 class CTeamPropertiesModel
 {
 public:
     explicit CTeamPropertiesModel(CGame& game);
+    ~CTeamPropertiesModel();
+    CTeamPropertiesModel(const CTeamPropertiesModel&) = delete;
+    CTeamPropertiesModel& operator=(const CTeamPropertiesModel&) = delete;
 
-    // Remembers every player's team (for Cancel), orders the teams for the
-    // combo box and loads the first of them.
+    // Opens the edit, orders the teams for the combo box and loads the
+    // first of them.
     void Open();
     // Team ids in the combo box's order (by name).
     const std::vector<std::uint16_t>& TeamOrder() const { return m_teamOrder; }
@@ -65,13 +73,16 @@ public:
         OkOutcome outcome = OkOutcome::Refused;
         std::string message;
     };
-    // Commits fully. AskDatabase: the team changed while the master database
-    // is loaded; the opener asks and calls AcceptChange() on Yes.
+    // Commits fully; Close also commits the edit. AskDatabase: the team
+    // changed while the master database is loaded; the opener asks and
+    // calls AcceptChange() on Yes.
     OkResult Ok(const TeamFields& fields);
-    // Marks the shown team, the game and the dialog changed.
+    // Marks the shown team, the game and the dialog changed; commits the edit.
     void AcceptChange();
-    // Gives every player back the team he had at Open().
+    // Rolls back everything the dialog changed.
     void Cancel();
+    // The committed edit (empty before OK, after Cancel or without changes).
+    GameUndoRecord TakeRecord() { return std::move(m_record); }
 
     bool m_bChanged = false;
 
@@ -80,7 +91,10 @@ public:
     static bool IsMasterDatabase(const std::string& path);
 
 private:
-    CTeam* Shown() const;
+    const CTeam* Shown() const;
+    // The shown team for writing, through the edit.
+    CTeam* Edited();
+    void CommitEdit();
     void FillFirstXI();
     void InsertTeamListEntry(std::uint32_t playerId);
     void InsertFirstXIEntry(std::uint32_t playerId, int position);
@@ -97,6 +111,8 @@ private:
     CommitResult Commit(const TeamFields& fields, bool bFullName, std::int32_t budget);
 
     CGame& m_game;
+    std::unique_ptr<GameEdit> m_edit;
+    GameUndoRecord m_record;
     std::vector<std::uint16_t> m_teamOrder;
     int m_nTeam = -1;
     CTeam m_teamCopy;

@@ -1,14 +1,14 @@
 #include "CTeamView.h"
 
 #include "CTreeBranchStyle.h"
-#include "shell/COrbekApp.h"
+#include "document/CGameDocument.h"
 
 #include <QSignalBlocker>
 #include <QStyleFactory>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-CTeamView::CTeamView(COrbekApp& app, QWidget* parent) : QWidget(parent), m_app(app)
+CTeamView::CTeamView(CGameDocument& document, QWidget* parent) : QWidget(parent), m_document(document)
 {
     setObjectName(QStringLiteral("teamView"));
     m_tree = new QTreeWidget(this);
@@ -42,14 +42,25 @@ CTeamView::CTeamView(COrbekApp& app, QWidget* parent) : QWidget(parent), m_app(a
     setMinimumWidth(120);
 
     connect(m_tree, &QTreeWidget::currentItemChanged, this, &CTeamView::OnSelectionChanged);
+    connect(&m_document, &CGameDocument::gameReset, this, [this] {
+        if (m_document.Game().IsLoaded())
+            RebuildTree();
+        else
+            DeleteAllItems();
+    });
+    connect(&m_document, &CGameDocument::teamsChanged, this, &CTeamView::SyncSquads);
+    connect(&m_document, &CGameDocument::namesChanged, this, &CTeamView::RelabelTeams);
+    connect(&m_document, &CGameDocument::playersChanged, this, &CTeamView::OnPlayersChanged);
+    connect(&m_document, &CGameDocument::gameSaved, this, &CTeamView::RefreshAllLabels);
+    connect(&m_document, &CGameDocument::pendingPlayerChanged, this, [this](int previous, int current) {
+        for (const int id : {previous, current})
+            if (id > 0)
+                RelabelPlayer(static_cast<std::uint32_t>(id));
+    });
     RebuildTree();
 }
 
-CTeamView::~CTeamView()
-{
-    if (m_app.Game().Listener() == this)
-        m_app.Game().SetListener(nullptr);
-}
+CTeamView::~CTeamView() = default;
 
 std::uint32_t CTeamView::ItemData(const QTreeWidgetItem* item)
 {
@@ -77,11 +88,11 @@ QTreeWidgetItem* CTeamView::AddNode(QTreeWidgetItem* parent, const QString& labe
 
 QTreeWidgetItem* CTeamView::AddPlayerNode(QTreeWidgetItem* parent, std::uint32_t playerId, bool withModifiedMark)
 {
-    const CPlayer* player = m_app.Game().Player(playerId);
+    const CPlayer* player = m_document.Game().Player(playerId);
     QString label;
     int image = kFirstPlayerImage;
     if (player) {
-        label = COrbekApp::FromGameText(withModifiedMark ? m_app.Game().PlayerLabel(*player) : player->GetDisplayName());
+        label = withModifiedMark ? m_document.PlayerLabel(*player) : CGameDocument::GameText(player->GetDisplayName());
         image += player->GetImageIndex();
     }
     return AddNode(parent, label, image, playerId);
@@ -89,7 +100,7 @@ QTreeWidgetItem* CTeamView::AddPlayerNode(QTreeWidgetItem* parent, std::uint32_t
 
 void CTeamView::RebuildTree()
 {
-    const CGame& game = m_app.Game();
+    const CGame& game = m_document.Game();
     if (!m_tree || !game.IsLoaded())
         return;
     m_bRebuilding = true;
@@ -100,7 +111,7 @@ void CTeamView::RebuildTree()
         const CTeam* team = game.m_teams[i].get();
         if (!team)
             continue;
-        QString label = COrbekApp::FromGameText(team->m_strName);
+        QString label = CGameDocument::GameText(team->m_strName);
         if (team->m_bModified)
             label += QLatin1Char('*');
         QTreeWidgetItem* node = AddNode(nullptr, label, kTeamImage, kTeamDataBase + team->m_wId);
@@ -114,6 +125,94 @@ void CTeamView::RebuildTree()
     m_tree->setCurrentItem(nullptr);
     m_tree->setUpdatesEnabled(true);
     m_bRebuilding = false;
+}
+
+void CTeamView::SyncSquads(const QList<quint32>& teamIds)
+{
+    const CGame& game = m_document.Game();
+    const QTreeWidgetItem* const current = m_tree->currentItem();
+    const std::uint32_t selected = ItemData(current);
+    m_bRebuilding = true;
+    std::vector<std::pair<QTreeWidgetItem*, std::size_t>> synced;
+    for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* node = m_tree->topLevelItem(i);
+        const std::uint32_t data = ItemData(node);
+        std::vector<std::uint32_t> ids;
+        if (data == kTeamDataBase) {
+            for (const auto& player : game.m_players)
+                if (player && player->Team() == kNoTeam)
+                    ids.push_back(player->m_nId);
+        } else if (const CTeam* team = game.Team(data - kTeamDataBase); team && teamIds.contains(team->m_wId)) {
+            ids.assign(team->m_squad.begin(), team->m_squad.begin() + team->m_wPlayerCount);
+        } else {
+            continue;
+        }
+        SyncChildren(node, ids, data != kTeamDataBase);
+        synced.emplace_back(node, ids.size());
+    }
+    // Nodes left behind (their players went to a node synced later, which
+    // took them, or no longer exist) go only now.
+    for (const auto& [node, size] : synced)
+        while (node->childCount() > static_cast<int>(size))
+            delete node->takeChild(node->childCount() - 1);
+    RelabelTeams();
+    // A moved node loses the selection on its way: it gets it back, quietly.
+    if (QTreeWidgetItem* again = current ? FindItemByData(selected) : nullptr; again && m_tree->currentItem() != again) {
+        const QSignalBlocker quiet(m_tree);
+        m_tree->setCurrentItem(again);
+        m_tree->scrollToItem(again);
+    }
+    m_bRebuilding = false;
+}
+
+void CTeamView::SyncChildren(QTreeWidgetItem* node, const std::vector<std::uint32_t>& ids, bool withModifiedMark)
+{
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        const int row = static_cast<int>(i);
+        QTreeWidgetItem* item = row < node->childCount() && ItemData(node->child(row)) == ids[i]
+            ? node->child(row) : FindItemByData(ids[i]);
+        if (item && item->parent() && item != node->child(row)) {
+            QTreeWidgetItem* parent = item->parent();
+            parent->takeChild(parent->indexOfChild(item));
+            node->insertChild(row, item);
+        } else if (!item || !item->parent()) {
+            AddPlayerNode(node, ids[i], withModifiedMark);
+            node->insertChild(row, node->takeChild(node->childCount() - 1));
+        }
+        if (withModifiedMark)
+            RelabelPlayer(ids[i]);
+    }
+}
+
+void CTeamView::RelabelTeams()
+{
+    const CGame& game = m_document.Game();
+    for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* node = m_tree->topLevelItem(i);
+        const std::uint32_t data = ItemData(node);
+        if (const CTeam* team = data > kTeamDataBase ? game.Team(data - kTeamDataBase) : nullptr) {
+            QString label = CGameDocument::GameText(team->m_strName);
+            if (team->m_bModified)
+                label += QLatin1Char('*');
+            node->setText(0, label);
+        }
+    }
+}
+
+void CTeamView::OnPlayersChanged(const QList<quint32>& playerIds)
+{
+    for (const quint32 id : playerIds)
+        RelabelPlayer(id);
+}
+
+void CTeamView::RelabelPlayer(std::uint32_t playerId)
+{
+    QTreeWidgetItem* item = FindItemByData(playerId);
+    const CPlayer* player = m_document.Game().Player(playerId);
+    if (!item || !player)
+        return;
+    item->setText(0, m_document.PlayerLabel(*player));
+    SetImage(item, kFirstPlayerImage + player->GetImageIndex());
 }
 
 void CTeamView::DeleteAllItems()
@@ -174,10 +273,10 @@ QTreeWidgetItem* CTeamView::FindItemByData(std::uint32_t data) const
 void CTeamView::SetPlayerLabel(std::uint32_t playerId, const std::string& label)
 {
     QTreeWidgetItem* item = FindItemByData(playerId);
-    const CPlayer* player = m_app.Game().Player(playerId);
+    const CPlayer* player = m_document.Game().Player(playerId);
     if (!item || !player)
         return;
-    item->setText(0, COrbekApp::FromGameText(label));
+    item->setText(0, CGameDocument::GameText(label));
     SetImage(item, kFirstPlayerImage + player->GetImageIndex());
 }
 
@@ -189,23 +288,6 @@ void CTeamView::RevealPlayer(int playerId)
         item->setExpanded(true);
         m_tree->scrollToItem(item);
     }
-}
-
-void CTeamView::MovePlayerNode(std::uint32_t playerId, std::uint16_t oldTeam, std::uint16_t newTeam, bool bSuppress)
-{
-    Q_UNUSED(oldTeam);
-    if (bSuppress)
-        m_bRebuilding = true;
-    const std::uint32_t target = newTeam == kNoTeam ? kTeamDataBase : kTeamDataBase + newTeam;
-    // Deleting the selected node moves the selection; without suppression
-    // that change is handled like any other.
-    delete FindItemByData(playerId);
-    for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* top = m_tree->topLevelItem(i);
-        if (ItemData(top) == target)
-            AddPlayerNode(top, playerId, false);
-    }
-    m_bRebuilding = false;
 }
 
 void CTeamView::SelectPlayerNode(std::uint32_t playerId)
@@ -224,14 +306,14 @@ void CTeamView::RevertToPlayerNode(std::uint32_t playerId)
 
 void CTeamView::RefreshAllLabels()
 {
-    const CGame& game = m_app.Game();
+    const CGame& game = m_document.Game();
     for (QTreeWidgetItem* item = m_tree->topLevelItem(0); item; item = NextItem(item)) {
         const std::uint32_t data = ItemData(item);
         if (data > kTeamDataBase) {
-            item->setText(0, COrbekApp::FromGameText(game.TeamName(data - kTeamDataBase)));
+            item->setText(0, CGameDocument::GameText(game.TeamName(data - kTeamDataBase)));
         } else if (data < kTeamDataBase) {
             const CPlayer* player = game.Player(data);
-            item->setText(0, player ? COrbekApp::FromGameText(player->GetDisplayName()) : QString());
+            item->setText(0, player ? m_document.PlayerLabel(*player) : QString());
         }
     }
 }
@@ -253,5 +335,5 @@ void CTeamView::OnSelectionChanged()
     if (m_bRebuilding)
         return;
     if (QTreeWidgetItem* item = m_tree->currentItem())
-        m_app.OnTreeSelection(ItemData(item));
+        emit nodeSelected(ItemData(item));
 }

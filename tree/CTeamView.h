@@ -1,14 +1,13 @@
 #pragma once
 
-#include "IGameListener.h"
-
 #include <QIcon>
+#include <QList>
 #include <QVector>
 #include <QWidget>
 
 #include <cstdint>
 
-class COrbekApp;
+class CGameDocument;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -16,12 +15,16 @@ class QTreeWidgetItem;
 // "Others" with every player who is in no team. Each node carries item data
 // that leads back into the tables: a player's id (below 0x10000), 0x10000 +
 // a team's id, or 0x10000 for "Others". A "*" behind a label marks a
-// changed record. Selecting a node is reported to COrbekApp::OnTreeSelection.
+// changed record (or the player the form holds uncommitted edits for).
+// Selecting a node is reported by nodeSelected().
 //
-// The view is the game model's listener: the model asks it to rebuild,
-// relabel, move and select nodes. Every look-up walks the tree from the top
-// in pre-order (collapsed nodes included); no index from ids to items is kept.
-class CTeamView : public QWidget, public IGameListener
+// The view follows the game document's signals: a new game rebuilds it;
+// changed teams get their squads and labels again (a player who changed
+// team keeps his node, moved; open teams and the selection stay); changed
+// players and names are relabelled. Every look-up walks the tree from the
+// top in pre-order (collapsed nodes included); no index from ids to items
+// is kept.
+class CTeamView : public QWidget
 {
     Q_OBJECT
 
@@ -36,19 +39,24 @@ public:
     static constexpr int kItemDataRole = Qt::UserRole;
     static constexpr int kImageRole = Qt::UserRole + 1;
 
-    CTeamView(COrbekApp& app, QWidget* parent);
+    CTeamView(CGameDocument& document, QWidget* parent);
     ~CTeamView() override;
 
-    // IGameListener
-    void RebuildTree() override;
-    void RevealPlayer(int playerId) override;
-    void SetPlayerLabel(std::uint32_t playerId, const std::string& label) override;
-    void MovePlayerNode(std::uint32_t playerId, std::uint16_t oldTeam, std::uint16_t newTeam, bool bSuppress) override;
-    void SelectPlayerNode(std::uint32_t playerId) override;
-    // Selects the player's node without telling the app: the form refused to
-    // leave him, so the tree goes back to what the form shows.
+    // Rebuilds from the tables: every node closed, none selected.
+    void RebuildTree();
+    // Brings the player's node into view.
+    void RevealPlayer(int playerId);
+    // The player's label is now `label` (game text, "*" already appended).
+    void SetPlayerLabel(std::uint32_t playerId, const std::string& label);
+    // Labels the player's node as the document does.
+    void RelabelPlayer(std::uint32_t playerId);
+    void SelectPlayerNode(std::uint32_t playerId);
+    // Selects the player's node without telling anyone: the form refused to
+    // leave him, or an undo shows him, so the tree goes back to what the
+    // form shows.
     void RevertToPlayerNode(std::uint32_t playerId);
-    void RefreshAllLabels() override;
+    // Relabels every node from the tables (after a save).
+    void RefreshAllLabels();
 
     // Empties the tree (after a failed load, so no item refers to freed records).
     void DeleteAllItems();
@@ -73,13 +81,24 @@ public:
     QTreeWidget* Tree() const { return m_tree; }
     const QIcon& Image(int index) const { return m_imageList[index]; }
 
+signals:
+    // The user selected the node with this item data.
+    void nodeSelected(quint32 itemData);
+
 private:
     void OnSelectionChanged();
+    // The squads of these teams and "Others" as the tables hold them now.
+    void SyncSquads(const QList<quint32>& teamIds);
+    // Makes the node's first children the players `ids`, in order, taking
+    // their nodes from wherever they are; the caller drops the rest.
+    void SyncChildren(QTreeWidgetItem* node, const std::vector<std::uint32_t>& ids, bool withModifiedMark);
+    void RelabelTeams();
+    void OnPlayersChanged(const QList<quint32>& playerIds);
     QTreeWidgetItem* AddNode(QTreeWidgetItem* parent, const QString& label, int image, std::uint32_t data);
     QTreeWidgetItem* AddPlayerNode(QTreeWidgetItem* parent, std::uint32_t playerId, bool withModifiedMark);
     void SetImage(QTreeWidgetItem* item, int image);
 
-    COrbekApp& m_app;
+    CGameDocument& m_document;
     bool m_bRebuilding = false;
     QVector<QIcon> m_imageList;
     QTreeWidget* m_tree = nullptr;

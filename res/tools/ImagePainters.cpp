@@ -370,6 +370,23 @@ bool PaintToolbarImage(QPainter& p, const char* name)
         PaintCrest(p, 0);
         p.restore();
         PaintPencil(p, QPointF(7.5, 15.5));
+    } else if (is("undo") || is("redo")) {
+        // A curved arrow bending back to the left (undo) or on to the right (redo).
+        p.save();
+        if (is("redo")) {
+            p.translate(16, 0);
+            p.scale(-1, 1);
+        }
+        QPainterPath bend;
+        bend.moveTo(13.5, 13);
+        bend.cubicTo(14.5, 7, 10, 4.5, 5, 6.5);
+        p.setPen(QPen(QColor(30, 84, 170), 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(bend);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 84, 170));
+        p.drawPolygon(QPolygonF({{1, 7.5}, {7, 2.5}, {7.5, 11}}));
+        p.restore();
     } else if (is("about")) {
         p.setPen(QPen(QColor(20, 60, 130), 1.0));
         QRadialGradient fill(QPointF(6, 5), 10);

@@ -51,7 +51,7 @@ int main(int argc, char** argv)
         if (!WritePair(out.filePath(name), 24, [i](QPainter& p) { ImagePainters::PaintTreeImage(p, i); }))
             return 1;
     }
-    for (const char* name : {"open", "save", "saveas", "find", "findnext", "team", "about"}) {
+    for (const char* name : {"open", "save", "saveas", "undo", "redo", "find", "findnext", "team", "about"}) {
         const QString path = out.filePath(QStringLiteral("toolbar/") + QString::fromLatin1(name));
         if (!WritePair(path, 16, [name](QPainter& p) { ImagePainters::PaintToolbarImage(p, name); }))
             return 1;

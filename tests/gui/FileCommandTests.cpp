@@ -1,9 +1,9 @@
 // Open, Save, Save As, dropped files and closing, with the unsaved-data
-// question and the failures of each.
+// question (also in the real box) and the failures of each.
 #include "GuiTestSupport.h"
 
-#include "player/CPlayerAttributesView.h"
 #include "shell/Commands.h"
+#include "shell/QtMessageService.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -70,43 +70,48 @@ class FileCommandTests : public QObject
     Q_OBJECT
 
 private slots:
-    void unsavedChangesAreAskedAboutBeforeOpenDropAndCloseAndAFailedSaveStopsThem_data()
+    void unsavedChangesAreAskedAboutBeforeOpenDropAndCloseAndAFailedSaveOrEscapeStopsThem_data()
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<bool>("edited");
-        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("answer"); // "Yes", "No" or "Escape"
         QTest::addColumn<bool>("cancelDialog");
         QTest::addColumn<bool>("saveFails");
-        QTest::newRow("open unchanged asks nothing") << "open" << false << false << false << false;
-        QTest::newRow("open, Yes saves first") << "open" << true << true << false << false;
-        QTest::newRow("open, No discards") << "open" << true << false << false << false;
-        QTest::newRow("open, Yes, dialog cancelled keeps the saved file") << "open" << true << true << true << false;
-        QTest::newRow("open, Yes, save fails") << "open" << true << true << false << true;
-        QTest::newRow("drop of three unchanged loads the first") << "drop" << false << false << false << false;
-        QTest::newRow("drop of three, No discards") << "drop" << true << false << false << false;
-        QTest::newRow("drop, Yes, save fails") << "drop" << true << true << false << true;
-        QTest::newRow("close unchanged asks nothing") << "close" << false << false << false << false;
-        QTest::newRow("close, No writes nothing") << "close" << true << false << false << false;
-        QTest::newRow("close, Yes saves") << "close" << true << true << false << false;
-        QTest::newRow("close, Yes, save fails") << "close" << true << true << false << true;
+        QTest::newRow("open unchanged asks nothing") << "open" << false << "No" << false << false;
+        QTest::newRow("open, Yes saves first") << "open" << true << "Yes" << false << false;
+        QTest::newRow("open, No discards") << "open" << true << "No" << false << false;
+        QTest::newRow("open, Yes, dialog cancelled keeps the saved file") << "open" << true << "Yes" << true << false;
+        QTest::newRow("open, Yes, save fails") << "open" << true << "Yes" << false << true;
+        QTest::newRow("open, Escape calls it off") << "open" << true << "Escape" << false << false;
+        QTest::newRow("drop of three unchanged loads the first") << "drop" << false << "No" << false << false;
+        QTest::newRow("drop of three, No discards") << "drop" << true << "No" << false << false;
+        QTest::newRow("drop, Yes, save fails") << "drop" << true << "Yes" << false << true;
+        QTest::newRow("drop, Escape calls it off") << "drop" << true << "Escape" << false << false;
+        QTest::newRow("close unchanged asks nothing") << "close" << false << "No" << false << false;
+        QTest::newRow("close, No writes nothing") << "close" << true << "No" << false << false;
+        QTest::newRow("close, Yes saves") << "close" << true << "Yes" << false << false;
+        QTest::newRow("close, Yes, save fails") << "close" << true << "Yes" << false << true;
+        QTest::newRow("close, Escape calls it off") << "close" << true << "Escape" << false << false;
     }
 
-    void unsavedChangesAreAskedAboutBeforeOpenDropAndCloseAndAFailedSaveStopsThem()
+    void unsavedChangesAreAskedAboutBeforeOpenDropAndCloseAndAFailedSaveOrEscapeStopsThem()
     {
         QFETCH(QString, command);
         QFETCH(bool, edited);
-        QFETCH(bool, yes);
+        QFETCH(QString, answer);
         QFETCH(bool, cancelDialog);
         QFETCH(bool, saveFails);
+        const bool yes = answer == QLatin1String("Yes"), calledOff = saveFails || answer == QLatin1String("Escape");
         LoadedEditor t;
         QVERIFY(t.Start());
         if (edited)
             t.Edit();
         if (saveFails)
             t.MakeFirstReadOnly();
-        t.editor.messages.answers = {yes ? Answer::Yes : Answer::No};
+        using Reply = ScriptedMessageService::Reply;
+        t.editor.messages.answers = {calledOff && !saveFails ? Reply::Escape() : Reply(yes ? Answer::Yes : Answer::No)};
         const bool closing = command == QLatin1String("close");
-        QCOMPARE(t.Perform(command, cancelDialog ? QString() : t.second), !(closing && saveFails));
+        QCOMPARE(t.Perform(command, cancelDialog ? QString() : t.second), !(closing && calledOff));
 
         const QStringList texts = t.editor.messages.MessageTexts();
         QCOMPARE(texts.size(), !edited ? 0 : saveFails ? 2 : 1);
@@ -118,25 +123,23 @@ private slots:
             QVERIFY(texts[1].startsWith(QStringLiteral("Cannot save \"") + t.first + '"'));
         QCOMPARE(t.FirstWritten(), edited && yes && !saveFails);
         const auto dialogs = t.editor.messages.Of(Kind::OpenFile);
-        QCOMPARE(dialogs.size(), command == QLatin1String("open") && !saveFails ? 1u : 0u);
+        QCOMPARE(dialogs.size(), command == QLatin1String("open") && !calledOff ? 1u : 0u);
         if (!dialogs.empty()) {
-            QCOMPARE(dialogs[0].text, QStringLiteral("Open"));
             QCOMPARE(dialogs[0].start, t.first);
             QCOMPARE(dialogs[0].filter,
                 QStringLiteral("ICC Save Files (*.CAP)|*.CAP|ICC Database Files (*.DB)|*.DB|All Files (*.*)|*.*|"));
         }
         // The placement is written only when the window really closes.
-        QCOMPARE(t.editor.config.PlacementValue(QStringLiteral("Show")), closing && !saveFails ? 1 : -12345);
-        if (closing && !saveFails)
+        QCOMPARE(t.editor.config.PlacementValue(QStringLiteral("Show")), closing && !calledOff ? 1 : -12345);
+        if (closing && !calledOff)
             return;
-        // A failed save keeps the loaded file and the edits.
-        const QString loaded = cancelDialog || saveFails ? t.first : t.second;
+        // A failed save or an escaped question keeps the loaded file and the edits.
+        const QString loaded = cancelDialog || calledOff ? t.first : t.second;
         QVERIFY(t.editor.Frame().isVisible());
-        QCOMPARE(t.editor.App().GameFilePath(), loaded);
         QCOMPARE(t.Caption(), loaded + QStringLiteral(" - Orbek"));
         QCOMPARE(t.editor.Tree().Tree()->topLevelItemCount(), loaded == t.first ? 4 : 3); // teams and "Others"
-        QCOMPARE(t.Modified(), saveFails);
-        QCOMPARE(t.editor.Action(Command::kSave).isEnabled(), saveFails);
+        QCOMPARE(t.Modified(), calledOff);
+        QCOMPARE(t.editor.Action(Command::kSave).isEnabled(), calledOff);
     }
 
     void aFailedOpenReportsEmptiesTheViewsAndCaptionsNothing()
@@ -151,11 +154,10 @@ private slots:
         t.Perform(QStringLiteral("open"), broken.fileName());
         QCOMPARE(t.editor.messages.MessageTexts(), QStringList{QStringLiteral("Error reading database")});
         QCOMPARE(t.Caption(), QStringLiteral(" - Orbek"));
-        QVERIFY(t.editor.App().GameFilePath().isEmpty());
         QCOMPARE(t.editor.Tree().Tree()->topLevelItemCount(), 0);
-        QCOMPARE(t.editor.App().PlayerForm()->CurrentPlayer(), 0);
+        QCOMPARE(t.editor.Form().CurrentPlayer(), 0);
         QCOMPARE(t.editor.Game().m_nCurPlayer, -1);
-        QVERIFY(!t.editor.App().PlayerForm()->isEnabled());
+        QVERIFY(!t.editor.Form().isEnabled());
         QVERIFY(!t.editor.Action(Command::kSaveAs).isEnabled());
     }
 
@@ -196,7 +198,6 @@ private slots:
         const auto dialogs = t.editor.messages.Of(Kind::SaveFile);
         QCOMPARE(dialogs.size(), saveAs ? 1u : 0u);
         if (saveAs) {
-            QCOMPARE(dialogs[0].text, QStringLiteral("Save As"));
             QCOMPARE(dialogs[0].start, t.first);
             QCOMPARE(dialogs[0].filter,
                 QStringLiteral("ICC Database Files (*.DB)|*.DB|ICC Save Files (*.CAP)|*.CAP|All Files (*.*)|*.*|"));
@@ -204,12 +205,11 @@ private slots:
         const QString path = ok ? t.editor.files.filePath(written) : t.first;
         QCOMPARE(t.FirstWritten(), ok && !saveAs);
         QVERIFY(QFile::exists(path));
-        QCOMPARE(t.editor.App().GameFilePath(), path);
         QCOMPARE(t.Caption(), path + QStringLiteral(" - Orbek"));
         QCOMPARE(t.Modified(), !ok);
         QCOMPARE(node->text(0).endsWith('*'), !ok);
         QCOMPARE(t.editor.Action(Command::kSave).isEnabled(), !ok);
-        QCOMPARE(t.editor.App().PlayerForm()->CurrentPlayer(), static_cast<int>(id)); // the player stays shown
+        QCOMPARE(t.editor.Form().CurrentPlayer(), static_cast<int>(id)); // the player stays shown
         const auto boxes = t.editor.messages.Of(Kind::Message);
         const bool replaced = written == QLatin1String("THIRD.DB");
         QCOMPARE(boxes.size(), ok && !replaced ? 0u : 1u);
@@ -222,7 +222,29 @@ private slots:
         }
     }
 
-    // The real dialogs, as a user meets them.
+    // The real box and dialogs, as a user meets them.
+    void theRealBoxShowsYesAndNoAndEscapeAnswersAsItsButtonsSay()
+    {
+        using Buttons = IMessageService::Buttons;
+        for (const auto& [buttons, escaped] :
+            {std::pair{Buttons::YesNoEscapeCancels, Answer::Cancel}, {Buttons::YesNo, Answer::No}}) {
+            QStringList shownButtons;
+            QTimer::singleShot(50, [&shownButtons] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                for (QAbstractButton* button : box->buttons()) {
+                    if (button->isVisible())
+                        shownButtons << button->text().remove('&');
+                }
+                QTest::keyClick(box, Qt::Key_Escape);
+            });
+            CQtMessageService real;
+            QCOMPARE(real.ShowMessage(nullptr, QStringLiteral("Save?"), buttons, IMessageService::Icon::Question), escaped);
+            shownButtons.sort();
+            QCOMPARE(shownButtons, QStringList({"No", "Yes"}));
+        }
+    }
+
     void saveAsInTheRealDialogAsksBeforeReplacingTheNameWithItsExtension()
     {
         QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);

@@ -1,10 +1,13 @@
 #include "GuiTestSupport.h"
 
+#include "BmpWriter.h"
 #include "GameFileBuilder.h"
 #include "RealisticGame.h"
+#include "shell/CHelpViewer.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 
 #include <stdexcept>
 
@@ -55,12 +58,27 @@ QByteArray FileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QString WriteBitmap(const QString& path, int width, int height, QColor colour)
+{
+    const testgame::Rgb rgb{std::uint8_t(colour.red()), std::uint8_t(colour.green()), std::uint8_t(colour.blue())};
+    testgame::WriteBmp24(path.toStdString(), testgame::Image(width, height, rgb));
+    return path;
+}
+
 void LoadGame(CGame& game, const testgame::GameDescription& description, const testgame::TempDir& dir,
     const std::string& fileName)
 {
     testgame::WriteGame(description, dir / fileName);
     if (const GameStatus status = game.LoadGameFile((dir / fileName).string()); !status)
         throw std::runtime_error("the test game does not load: " + status.message());
+}
+
+CHelpViewer* ShownHelp()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* viewer = qobject_cast<CHelpViewer*>(window); viewer && viewer->isVisible())
+            return viewer;
+    return nullptr;
 }
 
 Editor::Editor(bool rememberGameFolder)
@@ -77,6 +95,19 @@ QTreeWidgetItem* Editor::TopLevel(const QString& label)
         if (tree->topLevelItem(i)->text(0).startsWith(label))
             return tree->topLevelItem(i);
     return nullptr;
+}
+
+QString Editor::Label(std::uint32_t data)
+{
+    const QTreeWidgetItem* node = Tree().FindItemByData(data);
+    return node ? node->text(0) : QStringLiteral("<no node>");
+}
+
+void Editor::Retype(const char* field, const QString& text)
+{
+    auto* edit = Child<QLineEdit>(field);
+    edit->selectAll();
+    edit->insert(text);
 }
 
 } // namespace guitest

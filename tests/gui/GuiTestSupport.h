@@ -1,15 +1,18 @@
 #pragma once
 
 // What the editor's GUI tests share: private settings, synthetic games (loaded
-// alone or in the started editor) and a hand for modal dialogs.
+// alone or in the started editor), the player form and a hand for modal dialogs.
 #include "GameDescription.h"
 #include "ScriptedMessageService.h"
 #include "TempDir.h"
+#include "gamedata/CGame.h"
+#include "player/CPlayerAttributesView.h"
 #include "shell/CMainFrame.h"
 #include "shell/COrbekApp.h"
 #include "tree/CTeamView.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -17,6 +20,8 @@
 
 #include <functional>
 #include <memory>
+
+class CHelpViewer;
 
 namespace guitest {
 
@@ -44,7 +49,9 @@ private:
 testgame::GameDescription SmallGame(int teams = 3, int players = 30, std::uint64_t seed = 7);
 QString WriteGame(const testgame::GameDescription& game, const QString& folder,
     const QString& name = QStringLiteral("DATABASE.DB")); // the absolute path
-QByteArray FileBytes(const QString& path);
+QByteArray FileBytes(const QString& path); // empty when it cannot be read
+// A 24-bit bitmap file of one colour; returns its path.
+QString WriteBitmap(const QString& path, int width = 60, int height = 70, QColor colour = QColor(200, 40, 40));
 // Writes the game into `dir` and loads it without the editor; throws when it does not load.
 void LoadGame(CGame& game, const testgame::GameDescription& description, const testgame::TempDir& dir,
     const std::string& fileName = "DATABASE.DB");
@@ -59,7 +66,8 @@ public:
     bool Start(const QStringList& arguments = {}) { return m_app->InitInstance(arguments); }
     bool StartOn(const testgame::GameDescription& game, const QString& name = QStringLiteral("DATABASE.DB"))
     {
-        return Start({WriteGame(game, files.path(), name)});
+        gameFile = WriteGame(game, files.path(), name);
+        return Start({gameFile});
     }
 
     COrbekApp& App() { return *m_app; }
@@ -69,14 +77,25 @@ public:
     QAction& Action(int commandId) { return *Frame().Action(commandId); }
     QTreeWidgetItem* TopLevel(const QString& label); // the first whose label starts so, or null
     void Select(QTreeWidgetItem* item) { Tree().Tree()->setCurrentItem(item); } // as a click would
+    void Select(std::uint32_t playerId) { Tree().SelectPlayerNode(playerId); }
+    QString Label(std::uint32_t data); // of the node with this item data, or "<no node>"
+
+    CPlayerAttributesView& Form() { return *m_app->PlayerForm(); }
+    CPlayer& Player(std::uint32_t id) { return *Game().Player(id); }
+    template <typename T>
+    T* Child(const char* name) { return Form().findChild<T*>(QString::fromLatin1(name)); } // of the form
+    void Retype(const char* field, const QString& text); // select all, type
 
     PrivateConfig config;
-    QTemporaryDir files;
+    QTemporaryDir files; // the game folder
+    QString gameFile; // the one StartOn wrote
     ScriptedMessageService messages;
 
 private:
     std::unique_ptr<COrbekApp> m_app;
 };
+
+CHelpViewer* ShownHelp(); // the help window on screen, or null
 
 // Runs `act` on the modal dialog of type T once one is up (call it before the
 // code that opens the dialog); returns the number of runs, read afterwards.

@@ -1,24 +1,47 @@
-// The main window's menus, keys, toolbar, status bar and panes, and the
-// rules that enable its commands.
+// The main window: start-up (the game folder in "Orbek.INI", a file on the
+// command line, the window placement and splitter divisions saved at close and
+// restored), its menus, keys, toolbar, status bar and panes, the rules that
+// enable its commands, and the help window: the three fixed requests, missing
+// pages, links.
 #include "GuiTestSupport.h"
 
-#include "player/CPlayerAttributesView.h"
+#include "res/OrbekResources.h"
+#include "shell/CHelpViewer.h"
 #include "shell/COrbekView.h"
 #include "shell/Commands.h"
+#include "shell/HtmlHelp.h"
 
 #include <QAction>
+#include <QDir>
+#include <QDirIterator>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSet>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
-#include <QTreeWidget>
 
 using guitest::Editor;
+using Answer = IMessageService::Answer;
+using Kind = ScriptedMessageService::Kind;
 
 namespace {
+
+const QString kFolderQuestion
+    = QStringLiteral("Cannot locate ICC folder in the Registry. Do you want to select it yourself?");
+
+// Another start on the same private configuration.
+struct Restart
+{
+    ScriptedMessageService messages;
+    COrbekApp app;
+    CMainFrame& Frame() { return *app.MainFrame(); }
+    QRect Placed() { return {Frame().pos(), Frame().size()}; }
+};
 
 QStringList Sorted(QStringList names)
 {
@@ -42,6 +65,150 @@ class MainFrameTests : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { InitOrbekResources(); }
+
+    void theGameFolderIsReadFromOrbekIniOrAskedForAndOnlyAChosenOneIsRemembered_data()
+    {
+        QTest::addColumn<bool>("inIni");
+        QTest::addColumn<bool>("browse");
+        QTest::addColumn<bool>("choose");
+        QTest::newRow("remembered") << true << false << false;
+        QTest::newRow("answered No") << false << false << false;
+        QTest::newRow("browser cancelled") << false << true << false;
+        QTest::newRow("folder chosen") << false << true << true;
+    }
+
+    void theGameFolderIsReadFromOrbekIniOrAskedForAndOnlyAChosenOneIsRemembered()
+    {
+        QFETCH(bool, inIni);
+        QFETCH(bool, browse);
+        QFETCH(bool, choose);
+        QTemporaryDir gameFolder;
+        const QString chosen = choose ? gameFolder.path() : QString();
+        // Section and key match in any case; a value is cut to 255 characters.
+        const QString longPath = QStringLiteral("/games/") + QString(300, QLatin1Char('x'));
+        const QString expected = inIni ? longPath.left(255) : chosen;
+        Editor editor(false);
+        if (inIni)
+            editor.config.WriteIni(QStringLiteral("; by hand\r\n[Other]\r\nICC Folder=/wrong\r\n\r\n[orbek]\r\nicc folder = %1\r\n")
+                                       .arg(longPath));
+        editor.messages.answers = {browse ? Answer::Yes : Answer::No};
+        editor.messages.folders = {chosen};
+        QVERIFY(editor.Start());
+        const auto asked = editor.messages.requests;
+        QCOMPARE(asked.size(), inIni ? 0u : browse ? 2u : 1u);
+        if (!inIni) {
+            QCOMPARE(asked[0].text, kFolderQuestion);
+            QCOMPARE(asked[0].buttons, IMessageService::Buttons::YesNo);
+            const QString ini = QString::fromUtf8(guitest::FileBytes(editor.config.IniPath()));
+            QCOMPARE(ini.contains(QStringLiteral("[Orbek]")), choose);
+            QCOMPARE(ini.contains(QStringLiteral("ICC Folder=") + chosen), choose);
+        }
+        if (browse) {
+            QCOMPARE(asked[1].kind, Kind::Folder);
+            QCOMPARE(asked[1].start, QDir::homePath()); // no drive letters here
+        }
+        QCOMPARE(editor.App().Document().GameFolder(), expected);
+        // Nothing is loaded.
+        QVERIFY(editor.Frame().isVisible());
+        QCOMPARE(editor.Frame().windowTitle(), QStringLiteral("Untitled - Orbek"));
+        QCOMPARE(editor.Tree().Tree()->topLevelItemCount(), 0);
+
+        Restart again;
+        QVERIFY(again.app.InitInstance({}));
+        QCOMPARE(again.messages.requests.size(), inIni || choose ? 0u : 1u);
+        QCOMPARE(again.app.Document().GameFolder(), expected);
+    }
+
+    void aCommandLineFileLoadsOrIsReportedAndOneThatCannotBeOpenedEndsTheProgram()
+    {
+        for (const QString file : {"game", "junk", "missing"}) {
+            const bool isGame = file == "game";
+            Editor editor(false);
+            editor.messages.answers = {Answer::No};
+            QString path = guitest::WriteGame(guitest::SmallGame(), editor.files.path());
+            if (file == "junk") {
+                QFile junk(path);
+                QVERIFY(junk.open(QIODevice::WriteOnly | QIODevice::Truncate) && junk.write("no player list") > 0);
+            } else if (file == "missing")
+                path = editor.files.filePath(QStringLiteral("MISSING.DB"));
+            QCOMPARE(editor.Start({path}), file != "missing");
+            if (file == "missing") { // only the report: no folder question and no window
+                QCOMPARE(editor.messages.requests.size(), 1u);
+                QVERIFY(editor.messages.requests[0].text.startsWith(QStringLiteral("Cannot open \"") + path + '"'));
+                QVERIFY(editor.App().MainFrame() == nullptr);
+                continue;
+            }
+            QStringList expected{kFolderQuestion};
+            if (!isGame)
+                expected << QStringLiteral("Error reading database");
+            QCOMPARE(editor.messages.MessageTexts(), expected);
+            QCOMPARE(editor.Frame().windowTitle(), (isGame ? path : QStringLiteral("Untitled")) + QStringLiteral(" - Orbek"));
+            QCOMPARE(editor.Tree().Tree()->topLevelItemCount(), isGame ? 4 : 0); // three teams and "Others"
+            QVERIFY(!editor.Form().isEnabled());
+        }
+    }
+
+    void closingSavesThePlacementAndTheNextStartRestoresIt()
+    {
+        for (const bool maximised : {false, true}) {
+            guitest::PrivateConfig config;
+            const QSize size(1000, 720);
+            QPoint corner;
+            {
+                Restart first;
+                QVERIFY(first.app.InitInstance({}));
+                first.Frame().move(40, 50);
+                first.Frame().resize(size);
+                corner = first.Frame().pos();
+                if (maximised) {
+                    first.Frame().showMaximized();
+                    QTRY_VERIFY(first.Frame().isMaximized());
+                }
+                QVERIFY(first.Frame().close());
+            }
+            // Left and top: the frame's corner; width and height: the normal window's inside.
+            const guitest::Placement expected = {{"Show", maximised ? 3 : 1}, {"Left", corner.x()}, {"Top", corner.y()},
+                {"Right", corner.x() + size.width()}, {"Bottom", corner.y() + size.height()}};
+            for (const auto& [key, value] : expected)
+                QCOMPARE(config.PlacementValue(key), value);
+            // Twice: a restored window must not creep by its frame at each start.
+            for (int start = 0; start < 2; ++start) {
+                Restart next;
+                QVERIFY(next.app.InitInstance({}));
+                QCOMPARE(next.Frame().windowState().testFlag(Qt::WindowMaximized), maximised);
+                QCOMPARE(next.Frame().normalGeometry().size(), size);
+                if (!maximised)
+                    QCOMPARE(next.Frame().pos(), corner);
+                QVERIFY(next.Frame().close());
+            }
+        }
+    }
+
+    void aPartialPlacementIsReadAsWindowsDoes()
+    {
+        QRect unplaced;
+        {
+            guitest::PrivateConfig config;
+            Restart run;
+            QVERIFY(run.app.InitInstance({}));
+            unplaced = run.Placed();
+        }
+        // "Show" alone: sides 0, so the origin and the window's minimum size.
+        guitest::PrivateConfig config;
+        config.WritePlacement({{"Show", 1}});
+        Restart showOnly;
+        QVERIFY(showOnly.app.InitInstance({}));
+        const QSize minimum = showOnly.Frame().minimumSizeHint().expandedTo(showOnly.Frame().minimumSize());
+        QCOMPARE(showOnly.Placed(), QRect(QPoint(0, 0), minimum));
+        // Sides without "Show": ignored.
+        config.WritePlacement({{"Left", 11}, {"Top", 12}, {"Right", 344}, {"Bottom", 234}});
+        Restart sidesOnly;
+        QVERIFY(sidesOnly.app.InitInstance({}));
+        QCOMPARE(sidesOnly.Placed(), unplaced);
+        QVERIFY(unplaced != QRect(11, 12, 333, 222));
+    }
+
     void everyCommandIsInAMenuButtonsHavePicturesKeysWorkAndTheBarsToggle()
     {
         Editor editor;
@@ -70,7 +237,7 @@ private slots:
             }
     }
 
-    void treeKeepsTwoHundredBannerSeventyAndF6MovesTheFocusBetweenThePanes()
+    void treeKeepsTwoHundredBannerSeventyF6MovesTheFocusAndTheDivisionsAreKeptWithThePlacement()
     {
         Editor editor;
         QVERIFY(editor.StartOn(guitest::SmallGame()));
@@ -79,12 +246,12 @@ private slots:
         frame.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         QWidget* banner = frame.MainView()->BannerPane();
-        const int formHeight = editor.App().PlayerForm()->height();
+        const int formHeight = editor.Form().height();
         frame.resize(1100, 800);
         QCoreApplication::processEvents();
         QCOMPARE(editor.Tree().width(), 200);
         QCOMPARE(banner->height(), 70);
-        QCOMPARE(editor.App().PlayerForm()->height(), formHeight + 150); // the form takes the growth
+        QCOMPARE(editor.Form().height(), formHeight + 150); // the form takes the growth
         // The inner panes fill the right-hand view edge to edge.
         QCOMPARE(banner->mapTo(frame.MainView(), QPoint(0, 0)), QPoint(0, 0));
         QCOMPARE(banner->width(), frame.MainView()->width());
@@ -95,15 +262,28 @@ private slots:
         QVERIFY(QApplication::focusWidget() && !editor.Tree().isAncestorOf(QApplication::focusWidget()));
         QTest::keyClick(&frame, Qt::Key_F6, Qt::ShiftModifier);
         QVERIFY(editor.Tree().Tree()->hasFocus());
+
+        auto* outer = frame.findChild<QSplitter*>(QStringLiteral("frameSplitter"));
+        auto* inner = frame.findChild<QSplitter*>(QStringLiteral("viewSplitter"));
+        QVERIFY(outer && inner);
+        outer->setSizes({outer->sizes()[0] + 60, outer->sizes()[1] - 60});
+        inner->setSizes({inner->sizes()[0] + 40, inner->sizes()[1] - 40});
+        const QList<int> outerSizes = outer->sizes(), innerSizes = inner->sizes();
+        QVERIFY(frame.close());
+        outer->setSizes({100, 900});
+        inner->setSizes({70, 700});
+        frame.RestorePlacement();
+        QCOMPARE(outer->sizes(), outerSizes);
+        QCOMPARE(inner->sizes(), innerSizes);
     }
 
-    // Find Next: teams/EditCommandsTests.
+    // Find Next: teams/TeamDialogsTests.
     void commandsFollowNothingLoadedLoadedAndModified()
     {
         Editor editor;
         QVERIFY(editor.Start());
         const QStringList always
-            = {"actionOpen", "actionExit", "actionToggleToolBar", "actionToggleStatusBar", "actionHelpContents", "actionAbout"};
+            = {"actionOpen", "actionExit", "actionToggleToolBar", "actionToggleStatusBar", "actionHistory", "actionHelpContents", "actionAbout"};
         QCOMPARE(Enabled(editor), Sorted(always));
 
         editor.messages.openFiles = {guitest::WriteGame(guitest::SmallGame(), editor.files.path())};
@@ -111,24 +291,78 @@ private slots:
         const QStringList loaded = always + QStringList{"actionSaveAs", "actionFind", "actionTeamProperties", "actionCollapseTeamsTree"};
         QCOMPARE(Enabled(editor), Sorted(loaded));
 
-        // A move is an edit.
+        // A move is an edit, and a step to undo.
         QVERIFY(editor.App().MovePlayer(editor.Game().m_teams[1]->m_squad[0], 1, kNoTeam, false));
-        QCOMPARE(Enabled(editor), Sorted(loaded + QStringList{"actionSave"}));
+        QCOMPARE(Enabled(editor), Sorted(loaded + QStringList{"actionSave", "actionUndo"}));
 
         // A selected player enables the player commands and the form...
         QTreeWidgetItem* team = editor.Tree().Tree()->topLevelItem(0);
         editor.Select(team->child(0));
-        const QStringList withPlayer = loaded + QStringList{"actionSave", "actionPlayerStats", "actionCopyFrom"};
+        const QStringList withPlayer = loaded + QStringList{"actionSave", "actionUndo", "actionPlayerStats", "actionCopyFrom"};
         QCOMPARE(Enabled(editor), Sorted(withPlayer));
-        QVERIFY(editor.App().PlayerForm()->isEnabled());
+        QVERIFY(editor.Form().isEnabled());
 
         // ...and collapsing the tree clears the player and disables them again.
         editor.Action(Command::kCollapseTeamsTree).trigger();
         QCOMPARE(editor.Game().m_nCurPlayer, -1);
         QVERIFY(!team->isExpanded());
-        QCOMPARE(Enabled(editor), Sorted(loaded + QStringList{"actionSave"}));
-        QVERIFY(!editor.App().PlayerForm()->isEnabled());
+        QCOMPARE(Enabled(editor), Sorted(loaded + QStringList{"actionSave", "actionUndo"}));
+        QVERIFY(!editor.Form().isEnabled());
+    }
 
+    void theContentsAndBothTopicsOpenInOneWindowWhoseLinksLeadBackAndForward()
+    {
+        const char* const cases[][3] = {
+            {"Orbek.chm::/Html/EditPlayer.htm", "qrc:/help/Html/EditPlayer.htm", "Editing players"},
+            {"Orbek.chm::/Html/EditTeams.htm", "qrc:/help/Html/EditTeams.htm", "Editing teams"},
+            {"Orbek.chm", "qrc:/help/Html/Contents.htm", "Contents"},
+        };
+        CHelpViewer* viewer = nullptr;
+        for (const auto& [request, page, title] : cases) {
+            auto* shown = qobject_cast<CHelpViewer*>(OpenHtmlHelp(nullptr, request, kHelpDisplayTopic, 0));
+            QVERIFY2(shown && shown->isVisible(), request);
+            QCOMPARE(shown->CurrentPage(), QUrl(QString::fromLatin1(page)));
+            QCOMPARE(shown->Browser()->documentTitle(), QString::fromLatin1(title));
+            QVERIFY(!viewer || shown == viewer); // one window serves every request
+            viewer = shown;
+        }
+        auto* back = viewer->findChild<QAction*>(QStringLiteral("helpBack"));
+        auto* forward = viewer->findChild<QAction*>(QStringLiteral("helpForward"));
+        QVERIFY(back && forward);
+        const QUrl contents(QStringLiteral("qrc:/help/Html/Contents.htm"));
+        const QUrl teams(QStringLiteral("qrc:/help/Html/EditTeams.htm"));
+        emit viewer->Browser()->anchorClicked(QUrl(QStringLiteral("EditTeams.htm")));
+        QCOMPARE(viewer->CurrentPage(), teams);
+        back->trigger();
+        QCOMPARE(viewer->CurrentPage(), contents);
+        QVERIFY(forward->isEnabled());
+        forward->trigger();
+        QCOMPARE(viewer->CurrentPage(), teams);
+        viewer->close();
+    }
+
+    void unknownFilesPagesAndCommandsFailSilently()
+    {
+        QVERIFY(OpenHtmlHelp(nullptr, "Orbek.chm::/Html/NoSuchPage.htm", kHelpDisplayTopic, 0) == nullptr);
+        QVERIFY(OpenHtmlHelp(nullptr, "Other.chm", kHelpDisplayTopic, 0) == nullptr);
+        QVERIFY(OpenHtmlHelp(nullptr, "Orbek.chm", 15, 0) == nullptr);
+        QVERIFY(OpenHtmlHelp(nullptr, nullptr, kHelpDisplayTopic, 0) == nullptr);
+    }
+
+    void everyLinkOfEveryPageLeadsToAPage()
+    {
+        int pages = 0;
+        const QRegularExpression reference(QStringLiteral("(?:href|src)=\"([^\"]+)\""));
+        for (QDirIterator it(QStringLiteral(":/help/Html"), {QStringLiteral("*.htm")}); it.hasNext(); ++pages) {
+            QFile file(it.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            for (auto match = reference.globalMatch(QString::fromUtf8(file.readAll())); match.hasNext();) {
+                const QString target = match.next().captured(1);
+                const QString path = target.startsWith(QStringLiteral("qrc:")) ? target.mid(3) : ":/help/Html/" + target;
+                QVERIFY2(QFile::exists(path), qPrintable(file.fileName() + " -> " + target));
+            }
+        }
+        QCOMPARE(pages, 3);
     }
 };
 

@@ -2,7 +2,6 @@
 
 #include "shell/MessageService.h"
 
-#include <QString>
 #include <QStringList>
 
 #include <deque>
@@ -24,6 +23,14 @@ public:
         QString start; // the folder or file the dialog starts on
         QString filter;
     };
+    // A queued answer, or Escape (what closing the box answers).
+    struct Reply
+    {
+        Reply(Answer a, bool escaped = false) : answer(a), escape(escaped) {} // NOLINT: queued as plain answers
+        static Reply Escape() { return Reply(Answer::Cancel, true); }
+        Answer answer;
+        bool escape;
+    };
 
     ScriptedMessageService() { SetMessageService(this); }
     ~ScriptedMessageService() override { SetMessageService(nullptr); }
@@ -35,24 +42,20 @@ public:
         requests.push_back({Kind::Message, text, buttons, icon, {}, {}});
         if (buttons == Buttons::Ok)
             return Answer::Ok;
-        const Answer none = buttons == Buttons::OkCancel ? Answer::Cancel : Answer::No;
-        const Reply reply = Next(answers, Reply(none));
+        const Reply reply = Next(answers, Reply(buttons == Buttons::OkCancel ? Answer::Cancel : Answer::No));
         return reply.escape ? EscapeAnswer(buttons) : reply.answer;
     }
     QString GetOpenFileName(QWidget*, const QString& caption, const QString& folder, const QString& filter) override
     {
-        requests.push_back({Kind::OpenFile, caption, Buttons::Ok, Icon::None, folder, filter});
-        return Next(openFiles, QString());
+        return Dialog({Kind::OpenFile, caption, Buttons::Ok, Icon::None, folder, filter}, openFiles);
     }
     QString GetSaveFileName(QWidget*, const QString& caption, const QString& path, const QString& filter) override
     {
-        requests.push_back({Kind::SaveFile, caption, Buttons::Ok, Icon::None, path, filter});
-        return Next(saveFiles, QString());
+        return Dialog({Kind::SaveFile, caption, Buttons::Ok, Icon::None, path, filter}, saveFiles);
     }
     QString GetExistingDirectory(QWidget*, const QString& caption, const QString& folder) override
     {
-        requests.push_back({Kind::Folder, caption, Buttons::Ok, Icon::None, folder, {}});
-        return Next(folders, QString());
+        return Dialog({Kind::Folder, caption, Buttons::Ok, Icon::None, folder, {}}, folders);
     }
     void Beep() override { ++beeps; }
 
@@ -79,19 +82,6 @@ public:
         beeps = 0;
     }
 
-    // A queued answer, or Escape (what closing the box answers).
-    struct Reply
-    {
-        Reply(Answer a) : answer(a) {} // NOLINT: queued as plain answers
-        static Reply Escape()
-        {
-            Reply reply(Answer::Cancel);
-            reply.escape = true;
-            return reply;
-        }
-        Answer answer;
-        bool escape = false;
-    };
     std::deque<Reply> answers; // for boxes that are not plain OK
     std::deque<QString> openFiles, saveFiles, folders;
     std::vector<Request> requests; // everything asked, in order
@@ -106,5 +96,10 @@ private:
         T next = queue.front();
         queue.pop_front();
         return next;
+    }
+    QString Dialog(const Request& request, std::deque<QString>& queue)
+    {
+        requests.push_back(request);
+        return Next(queue, QString());
     }
 };

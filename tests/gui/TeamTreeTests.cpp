@@ -1,14 +1,15 @@
 // The team tree: order, labels with "*", pictures, item data, the walk, and
-// what selecting, moving, relabelling, revealing and collapsing do.
+// what selecting (also away from refused edits), moving, relabelling,
+// revealing and collapsing do.
 #include "GuiTestSupport.h"
 
 #include "FieldCodes.h"
 #include "GameFileBuilder.h"
-#include "player/CPlayerAttributesView.h"
 #include "shell/Commands.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
@@ -46,12 +47,6 @@ QList<Node> ExpectedNodes(testgame::GameDescription& game)
         if (!inSquad.count(player.id))
             free << Node{Label(player), player.id, 0};
     return nodes << Node{QStringLiteral("Others"), 0x10000u, static_cast<int>(free.size())} << free;
-}
-
-QString LabelOf(Editor& editor, std::uint32_t data)
-{
-    QTreeWidgetItem* node = editor.Tree().FindItemByData(data);
-    return node ? node->text(0) : QStringLiteral("<no node>");
 }
 
 QString DisplayName(CGame& model, std::uint32_t id)
@@ -136,8 +131,8 @@ private slots:
         game.FindPlayer(1)->SetNames("J\xE9r\xF4me", "M\xFCller");
         game.header.fullNames()[0] = "S\xE3o Paulo \x80 XI";
         QVERIFY(editor.StartOn(game));
-        QCOMPARE(LabelOf(editor, 1), QStringLiteral("M\u00FCller J"));
-        QCOMPARE(LabelOf(editor, 0x10001), QStringLiteral("S\u00E3o Paulo \u20AC XI"));
+        QCOMPARE(editor.Label(1), QStringLiteral("M\u00FCller J"));
+        QCOMPARE(editor.Label(0x10001), QStringLiteral("S\u00E3o Paulo \u20AC XI"));
 
         CGame& model = editor.Game();
         CTeam& team = *model.m_teams[2];
@@ -151,13 +146,13 @@ private slots:
         model.m_teamNames[1] = "Name List Entry";
         model.m_bModified = 1;
         editor.Tree().RebuildTree();
-        QCOMPARE(LabelOf(editor, 0x10000u + team.m_wId), QString::fromLatin1(team.m_strName) + '*');
-        QCOMPARE(LabelOf(editor, 0x10001), QStringLiteral("Own Field Name*"));
-        QCOMPARE(LabelOf(editor, inTeam), DisplayName(model, inTeam) + '*');
-        QCOMPARE(LabelOf(editor, free), DisplayName(model, free));
-        QCOMPARE(LabelOf(editor, 0x10000), QStringLiteral("Others"));
+        QCOMPARE(editor.Label(0x10000u + team.m_wId), QString::fromLatin1(team.m_strName) + '*');
+        QCOMPARE(editor.Label(0x10001), QStringLiteral("Own Field Name*"));
+        QCOMPARE(editor.Label(inTeam), DisplayName(model, inTeam) + '*');
+        QCOMPARE(editor.Label(free), DisplayName(model, free));
+        QCOMPARE(editor.Label(0x10000), QStringLiteral("Others"));
         editor.App().RefreshPlayerLabel(free, false); // through the application: "*" anywhere
-        QCOMPARE(LabelOf(editor, free), DisplayName(model, free) + '*');
+        QCOMPARE(editor.Label(free), DisplayName(model, free) + '*');
 
         // Marking a player renews his label and his picture.
         const std::uint32_t id = model.m_teams[1]->m_squad[0];
@@ -165,7 +160,7 @@ private slots:
         model.Player(id)->SetU32(PlayerLayout::nKeeper, 0);
         model.Player(id)->SetU32(PlayerLayout::nPartTimeKeeper, 0);
         model.MarkPlayerModified(id);
-        QCOMPARE(LabelOf(editor, id), DisplayName(model, id) + '*');
+        QCOMPARE(editor.Label(id), DisplayName(model, id) + '*');
         QCOMPARE(editor.Tree().FindItemByData(id)->data(0, CTeamView::kImageRole).toInt(), 22);
         editor.Tree().SetPlayerLabel(60000, "Nobody"); // an id without a node changes nothing
         QVERIFY(editor.Tree().FindItemByData(60000) == nullptr);
@@ -173,25 +168,56 @@ private slots:
         editor.App().OnIdle();
         editor.Action(Command::kSave).trigger();
         QVERIFY2(editor.messages.requests.empty(), qPrintable(editor.messages.MessageTexts().join('\n')));
-        QCOMPARE(LabelOf(editor, 0x10001), QStringLiteral("Name List Entry"));
-        QCOMPARE(LabelOf(editor, 0x10000u + team.m_wId), QString::fromLatin1(team.m_strName));
-        QCOMPARE(LabelOf(editor, id), DisplayName(model, id));
+        QCOMPARE(editor.Label(0x10001), QStringLiteral("Name List Entry"));
+        QCOMPARE(editor.Label(0x10000u + team.m_wId), QString::fromLatin1(team.m_strName));
+        QCOMPARE(editor.Label(id), DisplayName(model, id));
     }
 
-    void selectingAPlayerShowsHimAndATeamOrOthersClearsTheForm()
+    void selectingAPlayerShowsHimATeamOrOthersClearsTheFormAndARefusedCommitTakesTheTreeBack()
     {
         Editor editor;
         QVERIFY(editor.StartOn(guitest::SmallGame()));
-        for (QTreeWidgetItem* parent : {editor.Tree().Tree()->topLevelItem(0), editor.TopLevel(QStringLiteral("Others"))}) {
+        QTreeWidget* tree = editor.Tree().Tree();
+        QTreeWidgetItem* team = tree->topLevelItem(0);
+        team->setExpanded(true);
+        QTreeWidgetItem *first = team->child(0), *second = team->child(1);
+        const auto click = [tree](QTreeWidgetItem* node) {
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node).center());
+        };
+        click(first);
+        const int shown = static_cast<int>(CTeamView::ItemData(first));
+        QCOMPARE(editor.Form().CurrentPlayer(), shown);
+        for (const char* field : {"editSalary", "editContract"}) {
+            for (QTreeWidgetItem* target : {second, team}) { // to a player or a team
+                editor.messages.Clear();
+                editor.Retype(field, QStringLiteral("12x"));
+                click(target);
+                QCOMPARE(editor.messages.MessageTexts().size(), 1);
+                QCOMPARE(editor.Form().CurrentPlayer(), shown);
+                QTRY_COMPARE(tree->currentItem(), first);
+                QCOMPARE(tree->selectedItems(), QList<QTreeWidgetItem*>{first});
+                QCOMPARE(editor.Game().m_nCurPlayer, shown);
+                QCOMPARE(editor.messages.MessageTexts().size(), 1); // the way back asks nothing
+                editor.Child<QLineEdit>(field)->setText(QStringLiteral("10"));
+            }
+        }
+        click(team); // valid again: leaving for a team commits the edits first
+        QCOMPARE(editor.Game().Player(static_cast<std::uint32_t>(shown))->m_nSalary, 10);
+        QCOMPARE(editor.Form().CurrentPlayer(), 0);
+        click(second); // the tree and the form move on
+        QCOMPARE(editor.Form().CurrentPlayer(), static_cast<int>(CTeamView::ItemData(second)));
+        QCOMPARE(tree->currentItem(), second);
+
+        for (QTreeWidgetItem* parent : {team, editor.TopLevel(QStringLiteral("Others"))}) {
             const int id = static_cast<int>(CTeamView::ItemData(parent->child(1)));
             editor.Select(parent->child(1));
             QCOMPARE(editor.Game().m_nCurPlayer, id);
-            QCOMPARE(editor.App().PlayerForm()->CurrentPlayer(), id);
-            QVERIFY(editor.App().PlayerForm()->isEnabled());
+            QCOMPARE(editor.Form().CurrentPlayer(), id);
+            QVERIFY(editor.Form().isEnabled());
             editor.Select(parent);
             QCOMPARE(editor.Game().m_nCurPlayer, -1);
-            QCOMPARE(editor.App().PlayerForm()->CurrentPlayer(), 0);
-            QVERIFY(!editor.App().PlayerForm()->isEnabled());
+            QCOMPARE(editor.Form().CurrentPlayer(), 0);
+            QVERIFY(!editor.Form().isEnabled());
         }
     }
 
@@ -210,7 +236,7 @@ private slots:
         QTreeWidgetItem* node = editor.Tree().FindItemByData(id);
         QCOMPARE(CTeamView::ItemData(node->parent()), 0x10003u);
         QCOMPARE(node->parent()->indexOfChild(node), node->parent()->childCount() - 1);
-        QCOMPARE(node->text(0), DisplayName(model, id));
+        QCOMPARE(node->text(0), DisplayName(model, id) + u'*'); // moved, so changed
         QVERIFY(editor.Tree().Tree()->currentItem() == node);
         QCOMPARE(model.m_nCurPlayer, static_cast<int>(id));
         // Without selection: to "Others", and the selection is not taken.

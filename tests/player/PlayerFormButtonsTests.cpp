@@ -1,17 +1,15 @@
 // The form's buttons: the ability presets, Copy From, the statistics
-// dialog (also from the frame's menu) and the player's photo.
-#include "FormFixture.h"
+// dialog (also from the frame's menu) and the player's photo, which also
+// follows a player whose display name a commit changes.
+#include "GuiTestSupport.h"
+#include "RealisticGame.h"
 
 #include "gamedata/AbilityPresets.h"
-#include "gamedata/CGame.h"
 #include "gamedata/Cp1252.h"
 #include "gamedata/RecordLayout.h"
 #include "player/CBmpDialog.h"
 #include "player/CCopyFromDlg.h"
-#include "player/CPlayerAttributesView.h"
 #include "player/PlayerIcons.h"
-#include "shell/CMainFrame.h"
-#include "shell/COrbekApp.h"
 #include "shell/Commands.h"
 #include "teamdialogs/CPlayerStatsDlg.h"
 
@@ -26,11 +24,10 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-using playertest::FormFixture;
-using playertest::WhenModalOpens;
+using guitest::FileBytes;
+using guitest::WhenModalOpens;
+using guitest::WriteBitmap;
 namespace layout = testgame::layout;
-
-using playertest::ReadBytes;
 
 namespace {
 
@@ -45,12 +42,12 @@ bool HasPairsOf(const CPlayer& player, const AbilityPresets::AbilityImage& image
 // Selects the row of `id` (none for 0) in "ICC Players" once it opens and clicks `button`.
 void ChooseInCopyFrom(std::uint32_t id, const char* button = "buttonOk")
 {
-    WhenModalOpens<CCopyFromDlg>([id, button](CCopyFromDlg* dialog) {
-        for (int i = 0; i < dialog->List()->topLevelItemCount(); ++i) {
-            QTreeWidgetItem* row = dialog->List()->topLevelItem(i);
+    WhenModalOpens<CCopyFromDlg>([id, button](CCopyFromDlg& dialog) {
+        for (int i = 0; i < dialog.List()->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* row = dialog.List()->topLevelItem(i);
             row->setSelected(row->data(0, Qt::UserRole).toUInt() == id);
         }
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
     });
 }
 
@@ -59,10 +56,10 @@ QString Text(const std::string& bytes) { return QString::fromStdString(Cp1252::T
 // Picks `path` in the photo dialog once it opens, as the user does.
 void ChoosePhotoFile(const QString& path)
 {
-    WhenModalOpens<CBmpDialog>([path](CBmpDialog* dialog) {
-        dialog->setDirectory(QFileInfo(path).absolutePath());
-        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QFileInfo(path).fileName());
-        dialog->accept();
+    WhenModalOpens<CBmpDialog>([path](CBmpDialog& dialog) {
+        dialog.setDirectory(QFileInfo(path).absolutePath());
+        dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QFileInfo(path).fileName());
+        dialog.accept();
     });
 }
 
@@ -73,310 +70,340 @@ class PlayerFormButtonsTests : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup() { m_fixture.reset(); }
+    void init()
+    {
+        auto game = testgame::MakeRealisticGame(6, 40);
+        game.FindPlayer(m_batsman)->SetNames("John Andrew", "Smith").SetType(1).SetKeeper(0).SetPartTimeKeeper(0)
+            .SetBowlStyle(0).SetBowlArm(1).SetBatsRight(1).SetSide(0x55).SetFootwork(0x40).SetVsPace(0xC0);
+        game.FindPlayer(m_bowler)->SetNames("Kate", "Brown").SetType(3).SetKeeper(0).SetPartTimeKeeper(0).SetBowlStyle(5)
+            .SetBowlArm(0).SetBatsRight(0).SetSide(0x55).record[kArea + 100] = 0x77; // an ability byte nobody else has
+        game.FindPlayer(m_keeper)->SetType(1).SetKeeper(1).SetPartTimeKeeper(0).SetBowlStyle(2).SetSide(0x40);
+        m_editor = std::make_unique<guitest::Editor>();
+        QVERIFY(m_editor->StartOn(game));
+        QVERIFY(QDir(m_editor->files.path()).mkpath(QStringLiteral("GFX/PHOTOS")));
+    }
 
-    void presetsTakeTheImageOfTheFormsTypeAndStoreTheFormsValuesOverIt();
-    void aPresetWithAnInvalidDateStaysAppliedButIsNotCommitted();
-    void copyFromListsEveryPlayerOnceSortedWithPictureAndTeamOrOrigin();
-    void copyFromABowlerCopiesTheAbilityAreaOnly();
-    void copyFromAFullTimeKeeperChecksTheKeeperControls();
-    void statsOkMarksThePlayerOnlyWhenTheFiguresChanged();
-    void thePhotoIsShownInAnyCaseAndAFailedCopyOrUnusableNameIsReported();
-    void aNewPhotoIsCopiedAfterTheChecksAndTheQuestion();
+    void cleanup() { m_editor.reset(); }
+
+    void presetsTakeTheImageOfTheFormsTypeAndStoreTheFormsValuesOverIt()
+    {
+        using AbilityPresets::Level;
+        const CPlayer& bowler = m_editor->Player(m_bowler);
+        m_editor->Select(m_bowler);
+        m_editor->Retype("editFamilyName", QStringLiteral("Bowled"));
+        Click("buttonExcellent");
+        QVERIFY(HasPairsOf(bowler, AbilityPresets::LevelImage(Level::Excellent, 3)));
+        const std::pair<std::size_t, std::uint32_t> fields[] = {
+            {layout::kType, 3}, {layout::kBowlStyle, 5}, {layout::kBowlArm, 0}, {layout::kBatsRight, 0}}; // image: 1
+        for (const auto& [offset, value] : fields)
+            QCOMPARE(bowler.U32(offset), value);
+        QCOMPARE(bowler.Byte(layout::kSide), 0x55);
+        QCOMPARE(bowler.m_strFamilyName, std::string("Bowled")); // the commit took the other edits too
+        QCOMPARE(m_editor->Form().CurrentPlayer(), int(m_bowler));
+        QVERIFY(m_editor->Label(m_bowler).endsWith(u'*'));
+
+        // The type on the form, not in the record, decides; no type: the batsman's image.
+        Radio("radioAllRounder")->click();
+        Click("buttonGood");
+        QVERIFY(HasPairsOf(bowler, AbilityPresets::LevelImage(Level::Good, 2)));
+        QCOMPARE(bowler.U32(layout::kType), 2u);
+        m_editor->Player(m_keeper).SetU32(layout::kType, 7);
+        m_editor->Select(m_keeper);
+        Click("buttonAverage");
+        QVERIFY(HasPairsOf(m_editor->Player(m_keeper), AbilityPresets::LevelImage(Level::Average, 1)));
+
+        m_editor->Select(m_batsman);
+        Click("buttonSuper");
+        const CPlayer& p = m_editor->Player(m_batsman);
+        QVERIFY(HasPairsOf(p, AbilityPresets::SuperImage()));
+        QCOMPARE(p.U32(layout::kKeeper), 0u); // the image's 1 is overwritten by the form's choice
+        QCOMPARE(p.Byte(layout::kVsPace), 0xC0);
+        QVERIFY(!m_editor->Child<QCheckBox>("checkKeeper")->isChecked());
+        QVERIFY(m_editor->messages.MessageTexts().isEmpty());
+    }
+
+    void aPresetWithAnInvalidDateStaysAppliedButIsNotCommitted()
+    {
+        m_editor->Select(m_bowler);
+        m_editor->Retype("editFamilyName", QStringLiteral("Uncommitted"));
+        m_editor->Child<QLineEdit>("editBirth")->setText(QStringLiteral("31/02/1970"));
+        Click("buttonSuper");
+        const CPlayer& p = m_editor->Player(m_bowler);
+        QCOMPARE(m_editor->messages.MessageTexts(), QStringList{QStringLiteral("Invalid value in date of birth.")});
+        QVERIFY(HasPairsOf(p, AbilityPresets::SuperImage()));
+        QCOMPARE(p.U32(layout::kKeeper), 1u); // the image's value: the form was not stored
+        QCOMPARE(p.m_bModified, 1u);
+        QCOMPARE(p.m_strFamilyName.find("Uncommitted"), std::string::npos);
+        QCOMPARE(m_editor->Child<QLineEdit>("editFamilyName")->text(), QStringLiteral("Uncommitted"));
+    }
+
+    void copyFromListsEveryPlayerOnceSortedWithPictureAndTeamOrOrigin()
+    {
+        CGame& game = m_editor->Game();
+        std::vector<CPlayer*> members;
+        for (const auto& player : game.m_players) {
+            if (player && player->Team() != kNoTeam)
+                members.push_back(player.get());
+        }
+        QVERIFY(members.size() > 3);
+        // Without a team a player shows his origin, or nothing; team names are cut at 79 characters.
+        CPlayer& withOrigin = *members[0];
+        CPlayer& noOrigin = *members[1];
+        const std::uint16_t longTeam = members[2]->Team(), origin = longTeam == 3 ? 4 : 3;
+        withOrigin.SetTeam(kNoTeam);
+        withOrigin.SetU16(PlayerLayout::wOrigin, origin);
+        noOrigin.SetTeam(kNoTeam);
+        noOrigin.SetU16(PlayerLayout::wOrigin, kNoTeam);
+        game.m_teamNames[longTeam] = std::string(79, 'a') + "bcdef";
+        members[3]->m_strFamilyName = "M\xFCller";
+
+        CCopyFromDlg dialog(game);
+        QTreeWidget* list = dialog.List();
+        QVERIFY(list->selectedItems().isEmpty());
+        QMap<std::uint32_t, QTreeWidgetItem*> rows;
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* row = list->topLevelItem(i);
+            rows.insert(row->data(0, Qt::UserRole).toUInt(), row);
+            if (i > 0)
+                QVERIFY(list->topLevelItem(i - 1)->text(0).compare(row->text(0), Qt::CaseInsensitive) <= 0);
+        }
+        int players = 0;
+        for (const auto& player : game.m_players) {
+            if (!player)
+                continue;
+            ++players;
+            const QTreeWidgetItem* row = rows.value(player->m_nId);
+            QVERIFY(row);
+            QCOMPARE(row->text(0), Text(player->GetDisplayName()));
+            QCOMPARE(row->icon(0).cacheKey(), PlayerIcon16(player->GetImageIndex()).cacheKey());
+            const std::uint16_t shown = player->Team() == kNoTeam ? player->Origin() : player->Team();
+            QCOMPARE(row->text(1), shown == longTeam ? QString(79, u'a') : shown == kNoTeam ? QString()
+                                                                          : Text(game.m_teamNames[shown]));
+        }
+        QCOMPARE(list->topLevelItemCount(), players); // each once
+        QVERIFY(rows.value(members[3]->m_nId)->text(0).startsWith(QStringLiteral("M\u00FCller ")));
+
+        // The nine 16 x 16 pictures differ.
+        QSet<QByteArray> pictures;
+        for (int i = 0; i < kPlayerIconCount; ++i) {
+            const QImage image = PlayerIcon16(i).pixmap(16, 16).toImage();
+            QCOMPARE(image.size(), QSize(16, 16));
+            pictures.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
+        }
+        QCOMPARE(pictures.size(), 9);
+        QVERIFY(PlayerIcon16(9).isNull() && PlayerIcon16(-1).isNull());
+    }
+
+    void copyFromCopiesTheAbilityAreaOnlyAndAFullTimeKeeperChecksTheKeeperControls()
+    {
+        m_editor->Select(m_batsman);
+        QVERIFY(!Radio("radioFulltime")->isEnabled());
+        ChooseInCopyFrom(m_keeper);
+        m_editor->Action(Command::kCopyFrom).trigger(); // the frame's "Copy From..."
+        QVERIFY(m_editor->Child<QCheckBox>("checkKeeper")->isChecked() && Radio("radioFulltime")->isChecked());
+        QVERIFY(Radio("radioFulltime")->isEnabled() && Radio("radioParttime")->isEnabled());
+        m_editor->Select(m_keeper);
+        QCOMPARE(m_editor->Player(m_batsman).U32(layout::kKeeper), 1u);
+        QCOMPARE(m_editor->Player(m_batsman).U32(layout::kPartTimeKeeper), 0u);
+        QVERIFY(m_editor->Label(m_batsman).endsWith(u'*')); // the commit found him changed
+
+        const CPlayer before = m_editor->Player(m_keeper);
+        // Cancel, and OK without a row, choose nobody.
+        for (const auto& [id, button] : {std::pair{m_bowler, "buttonCancel"}, std::pair{std::uint16_t(0), "buttonOk"}}) {
+            ChooseInCopyFrom(id, button);
+            Click("buttonCopyFrom");
+        }
+        QVERIFY(m_editor->Player(m_keeper).CopyRecord() == before.CopyRecord());
+        ChooseInCopyFrom(m_bowler);
+        Click("buttonCopyFrom");
+        QCOMPARE(m_editor->Child<QComboBox>("comboBowlStyle")->currentText(), QStringLiteral("Fast"));
+        for (const char* radio : {"radioBowler", "radioLeftArm", "radioLeftBat", "radioOffSide"})
+            QVERIFY2(Radio(radio)->isChecked(), radio);
+        QVERIFY(m_editor->Label(m_keeper).endsWith(u'*'));
+
+        m_editor->Select(m_batsman);
+        const CPlayer& p = m_editor->Player(m_keeper);
+        QCOMPARE(p.U32(layout::kType), 3u);
+        QCOMPARE(p.Byte(kArea + 100), std::uint8_t{0x77});
+        QCOMPARE(p.Byte(layout::kSide), 0x55); // the copied preference byte survives the commit
+        QVERIFY(std::equal(p.RecordData(), p.RecordData() + kArea, before.RecordData()));
+        QVERIFY(std::equal(p.RecordData() + kArea + 500, p.RecordData() + PlayerLayout::kSize,
+            before.RecordData() + kArea + 500));
+    }
+
+    void statsOkMarksThePlayerOnlyWhenTheFiguresChanged()
+    {
+        m_editor->Select(m_batsman);
+        const CPlayer::Record before = m_editor->Player(m_batsman).CopyRecord();
+        // Cancel after an edit, and OK without one, change nothing.
+        for (const bool ok : {false, true}) {
+            WhenModalOpens<CPlayerStatsDlg>([ok](CPlayerStatsDlg& dialog) {
+                if (!ok)
+                    dialog.BattingEdit(0, CPlayerStatsDlg::Runs)->setText(QStringLiteral("1"));
+                ok ? dialog.accept() : dialog.reject();
+            });
+            Click("buttonStats");
+        }
+        QVERIFY(m_editor->Player(m_batsman).CopyRecord() == before);
+        QCOMPARE(m_editor->Player(m_batsman).m_bModified, 0u);
+
+        QString shownName;
+        WhenModalOpens<CPlayerStatsDlg>([&shownName](CPlayerStatsDlg& dialog) {
+            shownName = dialog.findChild<QLabel*>(QStringLiteral("labelName"))->text();
+            dialog.BattingEdit(0, CPlayerStatsDlg::Runs)->setText(QStringLiteral("12345"));
+            dialog.accept();
+        });
+        m_editor->Action(Command::kPlayerStats).trigger(); // the frame's "Player Stats..."
+        QCOMPARE(shownName, QStringLiteral("Smith JA"));
+        QCOMPARE(m_editor->Player(m_batsman).GetStat(Competition::FirstClass, Stat::Runs), 12345);
+        QVERIFY(m_editor->Label(m_batsman).endsWith(u'*'));
+    }
+
+    void thePhotoIsShownInAnyCaseAndAFailedCopyOrUnusableNameIsReported()
+    {
+        QVERIFY(QDir(m_editor->files.path()).rename(QStringLiteral("GFX"), QStringLiteral("gfx")));
+        WriteBitmap(File("gfx/PHOTOS/smith ja.bmp"), 60, 70, Qt::green);
+        WriteBitmap(File("gfx/PHOTOS/Brown JA.BMP"), 60, 70, Qt::blue);
+        m_editor->Select(m_batsman);
+        QCOMPARE(PhotoColour(), QColor(Qt::green));
+        QVERIFY(!m_editor->Child<QLabel>("labelPhoto")->pixmap().isNull());
+        m_editor->Select(m_bowler); // no photo of his
+        QVERIFY(m_editor->Form().Photo().isNull() && m_editor->Child<QLabel>("labelPhoto")->pixmap().isNull());
+        // Renamed, the player has another photo.
+        m_editor->Select(m_batsman);
+        m_editor->Retype("editFamilyName", QStringLiteral("Brown"));
+        m_editor->Select(m_bowler);
+        m_editor->Select(m_batsman);
+        QCOMPARE(PhotoColour(), QColor(Qt::blue));
+
+        // The copy fails: reported, and the photo shown before stays.
+        QVERIFY(QDir(File("gfx")).removeRecursively());
+        ChoosePhotoFile(WriteBitmap(File("new.bmp")));
+        Click("buttonPhoto");
+        QVERIFY(m_editor->messages.MessageTexts().size() == 1
+            && m_editor->messages.MessageTexts().front().startsWith(QStringLiteral("The photo could not be copied to")));
+        QCOMPARE(PhotoColour(), QColor(Qt::blue));
+
+        // A name that would reach a file outside the photo folder.
+        m_editor->messages.Clear();
+        QVERIFY(QDir(m_editor->files.path()).mkpath(QStringLiteral("GFX/PHOTOS")));
+        WriteBitmap(File("GFX/evil A.BMP"));
+        m_editor->Player(m_bowler).m_strFamilyName = "../evil";
+        m_editor->Player(m_bowler).m_strGivenNames = "A";
+        m_editor->Select(m_bowler);
+        QVERIFY(m_editor->Form().Photo().isNull());
+        Click("buttonPhoto"); // refused before any dialog opens
+        QVERIFY(m_editor->messages.MessageTexts().size() == 1
+            && m_editor->messages.MessageTexts().front().contains(QStringLiteral("cannot hold")));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void aNewPhotoIsCopiedAfterTheChecksAndTheQuestion()
+    {
+        const QString photo = Photos() + QStringLiteral("/Smith JA.BMP");
+        const QString chosen = WriteBitmap(File("new.bmp"), 60, 70, Qt::blue);
+        m_editor->Select(m_batsman);
+        ChoosePhotoFile(chosen);
+        Click("buttonPhoto");
+        QVERIFY(m_editor->messages.MessageTexts().isEmpty()); // no photo yet: no question
+        QCOMPARE(FileBytes(photo), FileBytes(chosen));
+        QCOMPARE(PhotoColour(), QColor(Qt::blue));
+        QCOMPARE(m_editor->Player(m_batsman).m_bModified, 0u); // the photo is a file of its own
+
+        // Refused: another size, or no bitmap. The old photo stays.
+        const QByteArray blue = FileBytes(photo);
+        const QString size = QStringLiteral("Photo must be 60 pixels wide and 70 pixels high!");
+        const std::pair<QString, QString> refused[] = {
+            {WriteBitmap(File("wide.bmp"), 61, 70, Qt::red), size},
+            {WriteBitmap(File("low.bmp"), 60, 69, Qt::red), size},
+            {File("text.bmp"), QStringLiteral("Error accessing photo file.")}};
+        QVERIFY(QFile::copy(m_editor->gameFile, refused[2].first)); // a game file named like a bitmap
+        for (const auto& [file, message] : refused) {
+            m_editor->messages.Clear();
+            ChoosePhotoFile(file);
+            Click("buttonPhoto");
+            QCOMPARE(m_editor->messages.MessageTexts(), QStringList{message});
+            QCOMPARE(FileBytes(photo), blue);
+            QCOMPARE(PhotoColour(), QColor(Qt::blue));
+        }
+
+        // Replacing asks first.
+        const QString green = WriteBitmap(File("green.bmp"), 60, 70, Qt::green);
+        for (const auto answer : {IMessageService::Answer::No, IMessageService::Answer::Yes}) {
+            m_editor->messages.Clear();
+            m_editor->messages.answers.push_back(answer);
+            ChoosePhotoFile(green);
+            Click("buttonPhoto");
+            QCOMPARE(m_editor->messages.MessageTexts(),
+                QStringList{QStringLiteral("Photo file for player Smith JA alreay exists. Do you want to replace it?")});
+            const bool yes = answer == IMessageService::Answer::Yes;
+            QCOMPARE(FileBytes(photo), yes ? FileBytes(green) : blue);
+            QCOMPARE(PhotoColour(), QColor(yes ? Qt::green : Qt::blue));
+        }
+    }
+
+    void thePhotoDialogOpensInThePhotoFolderElseInTheFolderUsedLast()
+    {
+        const QString elsewhere = File("elsewhere");
+        QVERIFY(QDir().mkpath(elsewhere));
+        m_editor->Select(m_batsman);
+        const auto open = [this](const QString& goTo) { // where the dialog opened; the user goes to `goTo`
+            QString given;
+            WhenModalOpens<CBmpDialog>([&given, goTo](CBmpDialog& dialog) {
+                given = dialog.directory().absolutePath();
+                if (!goTo.isEmpty())
+                    dialog.setDirectory(goTo);
+                dialog.reject();
+            });
+            Click("buttonPhoto");
+            return given;
+        };
+        QCOMPARE(open(elsewhere), QDir(Photos()).absolutePath());
+        QVERIFY(QDir(File("GFX")).rename(QStringLiteral("PHOTOS"), QStringLiteral("away")));
+        QCOMPARE(open({}), QDir(elsewhere).absolutePath());
+        QVERIFY(QDir(File("GFX")).rename(QStringLiteral("away"), QStringLiteral("PHOTOS")));
+        QCOMPARE(open({}), QDir(Photos()).absolutePath());
+    }
+
+    void aRenamedPlayerGetsACopyOfHisPhotoUnlessTheNewNameHasOneAndAFailureIsReported()
+    {
+        const QString oldPhoto = Photos() + QStringLiteral("/Smith JA.BMP");
+        const QByteArray oldBytes = FileBytes(WriteBitmap(oldPhoto, 60, 70, Qt::green));
+        // Renamed "Jones": the photo is copied, the old one stays.
+        m_editor->Select(m_batsman);
+        m_editor->Retype("editFamilyName", QStringLiteral("Jones"));
+        m_editor->Select(m_bowler);
+        QCOMPARE(FileBytes(Photos() + QStringLiteral("/Jones JA.BMP")), oldBytes);
+        QCOMPARE(FileBytes(oldPhoto), oldBytes);
+        // Back to "Smith", who has a photo of his own: it is not overwritten.
+        WriteBitmap(Photos() + QStringLiteral("/Jones JA.BMP"), 60, 70, Qt::blue);
+        m_editor->Select(m_batsman);
+        m_editor->Retype("editFamilyName", QStringLiteral("Smith"));
+        m_editor->Select(m_bowler);
+        QCOMPARE(FileBytes(oldPhoto), oldBytes);
+        QVERIFY(m_editor->messages.MessageTexts().isEmpty());
+
+        // The photo cannot be read (a folder bears its name): reported, the name is committed all the same.
+        QVERIFY(QDir().mkpath(Photos() + QStringLiteral("/Brown K.BMP")));
+        m_editor->Retype("editFamilyName", QStringLiteral("Green"));
+        m_editor->Select(m_batsman);
+        QCOMPARE(m_editor->messages.MessageTexts().size(), 1);
+        QVERIFY(m_editor->messages.MessageTexts().front().contains(QStringLiteral("could not be copied")));
+        QVERIFY(!QFile::exists(Photos() + QStringLiteral("/Green K.BMP")));
+        QCOMPARE(m_editor->Player(m_bowler).m_strFamilyName, std::string("Green"));
+        QVERIFY(!m_editor->Form().Photo().isNull());
+    }
 
 private:
-    QRadioButton* Radio(const char* name) { return m_fixture->Child<QRadioButton>(name); }
-    void Click(const char* button) { m_fixture->Child<QPushButton>(button)->click(); }
-    QString Photos() const { return m_fixture->GameFolder() + QStringLiteral("/GFX/PHOTOS"); }
-    QColor PhotoColour() { return QColor(m_fixture->Form().Photo().pixel(0, 0)); }
+    QRadioButton* Radio(const char* name) { return m_editor->Child<QRadioButton>(name); }
+    void Click(const char* button) { m_editor->Child<QPushButton>(button)->click(); }
+    QString File(const char* name) const { return m_editor->files.filePath(QString::fromLatin1(name)); }
+    QString Photos() const { return File("GFX/PHOTOS"); }
+    QColor PhotoColour() { return QColor(m_editor->Form().Photo().pixel(0, 0)); }
 
-    std::unique_ptr<FormFixture> m_fixture;
+    std::unique_ptr<guitest::Editor> m_editor; // on the game of init()
     const std::uint16_t m_batsman = 2, m_bowler = 3, m_keeper = 4;
 };
-
-void PlayerFormButtonsTests::init()
-{
-    auto game = playertest::MakeGame(40);
-    game.FindPlayer(m_batsman)->SetNames("John Andrew", "Smith").SetType(1).SetKeeper(0).SetPartTimeKeeper(0)
-        .SetBowlStyle(0).SetBowlArm(1).SetBatsRight(1).SetSide(0x55).SetFootwork(0x40).SetVsPace(0xC0);
-    game.FindPlayer(m_bowler)->SetType(3).SetKeeper(0).SetPartTimeKeeper(0).SetBowlStyle(5).SetBowlArm(0)
-        .SetBatsRight(0).SetSide(0x55).record[kArea + 100] = 0x77; // an ability byte nobody else has
-    game.FindPlayer(m_keeper)->SetType(1).SetKeeper(1).SetPartTimeKeeper(0).SetBowlStyle(2).SetSide(0x40);
-    m_fixture = std::make_unique<FormFixture>();
-    QVERIFY(m_fixture->Start(game));
-    QVERIFY(QDir(m_fixture->GameFolder()).mkpath(QStringLiteral("GFX/PHOTOS")));
-}
-
-void PlayerFormButtonsTests::presetsTakeTheImageOfTheFormsTypeAndStoreTheFormsValuesOverIt()
-{
-    using AbilityPresets::Level;
-    FormFixture& f = *m_fixture;
-    const CPlayer& bowler = f.Player(m_bowler);
-    f.Select(m_bowler);
-    f.Retype("editFamilyName", QStringLiteral("Bowled"));
-    Click("buttonExcellent");
-    QVERIFY(HasPairsOf(bowler, AbilityPresets::LevelImage(Level::Excellent, 3)));
-    const std::pair<std::size_t, std::uint32_t> fields[] = {
-        {layout::kType, 3}, {layout::kBowlStyle, 5}, {layout::kBowlArm, 0}, {layout::kBatsRight, 0}}; // image: 1
-    for (const auto& [offset, value] : fields)
-        QCOMPARE(bowler.U32(offset), value);
-    QCOMPARE(bowler.Byte(layout::kSide), 0x55);
-    QCOMPARE(bowler.m_strFamilyName, std::string("Bowled")); // the commit took the other edits too
-    QCOMPARE(f.Form().CurrentPlayer(), int(m_bowler));
-    QVERIFY(f.Label(m_bowler).endsWith(u'*'));
-
-    // The type on the form, not in the record, decides; no type: the batsman's image.
-    Radio("radioAllRounder")->click();
-    Click("buttonGood");
-    QVERIFY(HasPairsOf(bowler, AbilityPresets::LevelImage(Level::Good, 2)));
-    QCOMPARE(bowler.U32(layout::kType), 2u);
-    f.Player(m_keeper).SetU32(layout::kType, 7);
-    f.Select(m_keeper);
-    Click("buttonAverage");
-    QVERIFY(HasPairsOf(f.Player(m_keeper), AbilityPresets::LevelImage(Level::Average, 1)));
-
-    f.Select(m_batsman);
-    Click("buttonSuper");
-    const CPlayer& p = f.Player(m_batsman);
-    QVERIFY(HasPairsOf(p, AbilityPresets::SuperImage()));
-    QCOMPARE(p.U32(layout::kKeeper), 0u); // the image's 1 is overwritten by the form's choice
-    QCOMPARE(p.Byte(layout::kVsPace), 0xC0);
-    QVERIFY(!f.Child<QCheckBox>("checkKeeper")->isChecked());
-    QVERIFY(f.m_messages.MessageTexts().isEmpty());
-}
-
-void PlayerFormButtonsTests::aPresetWithAnInvalidDateStaysAppliedButIsNotCommitted()
-{
-    FormFixture& f = *m_fixture;
-    f.Select(m_bowler);
-    f.Retype("editFamilyName", QStringLiteral("Uncommitted"));
-    f.Child<QLineEdit>("editBirth")->setText(QStringLiteral("31/02/1970"));
-    Click("buttonSuper");
-    const CPlayer& p = f.Player(m_bowler);
-    QCOMPARE(f.m_messages.MessageTexts(), QStringList{QStringLiteral("Invalid value in date of birth.")});
-    QVERIFY(HasPairsOf(p, AbilityPresets::SuperImage()));
-    QCOMPARE(p.U32(layout::kKeeper), 1u); // the image's value: the form was not stored
-    QCOMPARE(p.m_bModified, 1u);
-    QCOMPARE(p.m_strFamilyName.find("Uncommitted"), std::string::npos);
-    QCOMPARE(f.Child<QLineEdit>("editFamilyName")->text(), QStringLiteral("Uncommitted"));
-}
-
-void PlayerFormButtonsTests::copyFromListsEveryPlayerOnceSortedWithPictureAndTeamOrOrigin()
-{
-    CGame& game = m_fixture->App().Game();
-    std::vector<CPlayer*> members;
-    for (const auto& player : game.m_players) {
-        if (player && player->Team() != kNoTeam)
-            members.push_back(player.get());
-    }
-    QVERIFY(members.size() > 3);
-    // Without a team a player shows his origin, or nothing; team names are cut at 79 characters.
-    CPlayer& withOrigin = *members[0];
-    CPlayer& noOrigin = *members[1];
-    const std::uint16_t longTeam = members[2]->Team(), origin = longTeam == 3 ? 4 : 3;
-    withOrigin.SetTeam(kNoTeam);
-    withOrigin.SetU16(PlayerLayout::wOrigin, origin);
-    noOrigin.SetTeam(kNoTeam);
-    noOrigin.SetU16(PlayerLayout::wOrigin, kNoTeam);
-    game.m_teamNames[longTeam] = std::string(79, 'a') + "bcdef";
-    members[3]->m_strFamilyName = "M\xFCller";
-
-    CCopyFromDlg dialog(game);
-    QTreeWidget* list = dialog.List();
-    QCOMPARE(list->headerItem()->text(0) + u'|' + list->headerItem()->text(1), QStringLiteral("Player|Team/Origin"));
-    QCOMPARE(QSize(list->columnWidth(0), list->columnWidth(1)), QSize(110, 130));
-    QVERIFY(list->selectedItems().isEmpty());
-    QMap<std::uint32_t, QTreeWidgetItem*> rows;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* row = list->topLevelItem(i);
-        rows.insert(row->data(0, Qt::UserRole).toUInt(), row);
-        if (i > 0)
-            QVERIFY(list->topLevelItem(i - 1)->text(0).compare(row->text(0), Qt::CaseInsensitive) <= 0);
-    }
-    int players = 0;
-    for (const auto& player : game.m_players) {
-        if (!player)
-            continue;
-        ++players;
-        const QTreeWidgetItem* row = rows.value(player->m_nId);
-        QVERIFY(row);
-        QCOMPARE(row->text(0), Text(player->GetDisplayName()));
-        QCOMPARE(row->icon(0).cacheKey(), PlayerIcon16(player->GetImageIndex()).cacheKey());
-        const std::uint16_t shown = player->Team() == kNoTeam ? player->Origin() : player->Team();
-        QCOMPARE(row->text(1), shown == longTeam ? QString(79, u'a') : shown == kNoTeam ? QString()
-                                                                      : Text(game.m_teamNames[shown]));
-    }
-    QCOMPARE(list->topLevelItemCount(), players); // each once
-    QVERIFY(rows.value(members[3]->m_nId)->text(0).startsWith(QStringLiteral("M\u00FCller ")));
-
-    // The nine 16 x 16 pictures differ.
-    QSet<QByteArray> pictures;
-    for (int i = 0; i < kPlayerIconCount; ++i) {
-        const QImage image = PlayerIcon16(i).pixmap(16, 16).toImage();
-        QCOMPARE(image.size(), QSize(16, 16));
-        pictures.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
-    }
-    QCOMPARE(pictures.size(), 9);
-    QVERIFY(PlayerIcon16(9).isNull() && PlayerIcon16(-1).isNull());
-}
-
-void PlayerFormButtonsTests::copyFromABowlerCopiesTheAbilityAreaOnly()
-{
-    FormFixture& f = *m_fixture;
-    f.Select(m_keeper);
-    const CPlayer before = f.Player(m_keeper);
-    // Cancel, and OK without a row, choose nobody.
-    for (const auto& [id, button] : {std::pair{m_bowler, "buttonCancel"}, std::pair{std::uint16_t(0), "buttonOk"}}) {
-        ChooseInCopyFrom(id, button);
-        Click("buttonCopyFrom");
-    }
-    QVERIFY(f.Player(m_keeper).CopyRecord() == before.CopyRecord());
-    ChooseInCopyFrom(m_bowler);
-    Click("buttonCopyFrom");
-    QCOMPARE(f.Child<QComboBox>("comboBowlStyle")->currentText(), QStringLiteral("Fast"));
-    for (const char* radio : {"radioBowler", "radioLeftArm", "radioLeftBat", "radioOffSide"})
-        QVERIFY2(Radio(radio)->isChecked(), radio);
-    QVERIFY(f.Label(m_keeper).endsWith(u'*'));
-
-    f.Select(m_batsman);
-    const CPlayer& p = f.Player(m_keeper);
-    QCOMPARE(p.U32(layout::kType), 3u);
-    QCOMPARE(p.Byte(kArea + 100), std::uint8_t{0x77});
-    QCOMPARE(p.Byte(layout::kSide), 0x55); // the copied preference byte survives the commit
-    QVERIFY(std::equal(p.RecordData(), p.RecordData() + kArea, before.RecordData()));
-    QVERIFY(std::equal(p.RecordData() + kArea + 500, p.RecordData() + PlayerLayout::kSize,
-        before.RecordData() + kArea + 500));
-}
-
-void PlayerFormButtonsTests::copyFromAFullTimeKeeperChecksTheKeeperControls()
-{
-    FormFixture& f = *m_fixture;
-    f.Select(m_batsman);
-    QVERIFY(!Radio("radioFulltime")->isEnabled());
-    ChooseInCopyFrom(m_keeper);
-    f.App().MainFrame()->Action(Command::kCopyFrom)->trigger(); // the frame's "Copy From..."
-    QVERIFY(f.Child<QCheckBox>("checkKeeper")->isChecked() && Radio("radioFulltime")->isChecked());
-    QVERIFY(Radio("radioFulltime")->isEnabled() && Radio("radioParttime")->isEnabled());
-    f.Select(m_bowler);
-    QCOMPARE(f.Player(m_batsman).U32(layout::kKeeper), 1u);
-    QCOMPARE(f.Player(m_batsman).U32(layout::kPartTimeKeeper), 0u);
-    QVERIFY(f.Label(m_batsman).endsWith(u'*')); // the commit found him changed
-}
-
-void PlayerFormButtonsTests::statsOkMarksThePlayerOnlyWhenTheFiguresChanged()
-{
-    FormFixture& f = *m_fixture;
-    f.Select(m_batsman);
-    const CPlayer::Record before = f.Player(m_batsman).CopyRecord();
-    // Cancel after an edit, and OK without one, change nothing.
-    for (const bool ok : {false, true}) {
-        WhenModalOpens<CPlayerStatsDlg>([ok](CPlayerStatsDlg* dialog) {
-            if (!ok)
-                dialog->BattingEdit(0, CPlayerStatsDlg::Runs)->setText(QStringLiteral("1"));
-            ok ? dialog->accept() : dialog->reject();
-        });
-        Click("buttonStats");
-    }
-    QVERIFY(f.Player(m_batsman).CopyRecord() == before);
-    QCOMPARE(f.Player(m_batsman).m_bModified, 0u);
-
-    QString shownName;
-    WhenModalOpens<CPlayerStatsDlg>([&shownName](CPlayerStatsDlg* dialog) {
-        shownName = dialog->findChild<QLabel*>(QStringLiteral("labelName"))->text();
-        dialog->BattingEdit(0, CPlayerStatsDlg::Runs)->setText(QStringLiteral("12345"));
-        dialog->accept();
-    });
-    f.App().MainFrame()->Action(Command::kPlayerStats)->trigger(); // the frame's "Player Stats..."
-    QCOMPARE(shownName, QStringLiteral("Smith JA"));
-    QCOMPARE(f.Player(m_batsman).GetStat(Competition::FirstClass, Stat::Runs), 12345);
-    QVERIFY(f.Label(m_batsman).endsWith(u'*'));
-}
-
-void PlayerFormButtonsTests::thePhotoIsShownInAnyCaseAndAFailedCopyOrUnusableNameIsReported()
-{
-    FormFixture& f = *m_fixture;
-    QVERIFY(QDir(f.GameFolder()).rename(QStringLiteral("GFX"), QStringLiteral("gfx")));
-    playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/gfx/PHOTOS/smith ja.bmp"), 60, 70, Qt::green);
-    playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/gfx/PHOTOS/Brown JA.BMP"), 60, 70, Qt::blue);
-    f.Select(m_batsman);
-    QCOMPARE(PhotoColour(), QColor(Qt::green));
-    QVERIFY(!f.Child<QLabel>("labelPhoto")->pixmap().isNull());
-    f.Select(m_bowler); // no photo of his
-    QVERIFY(f.Form().Photo().isNull() && f.Child<QLabel>("labelPhoto")->pixmap().isNull());
-    // Renamed, the player has another photo.
-    f.Select(m_batsman);
-    f.Retype("editFamilyName", QStringLiteral("Brown"));
-    f.Select(m_bowler);
-    f.Select(m_batsman);
-    QCOMPARE(PhotoColour(), QColor(Qt::blue));
-
-    // The copy fails: reported, and the photo shown before stays.
-    QVERIFY(QDir(f.GameFolder() + QStringLiteral("/gfx")).removeRecursively());
-    ChoosePhotoFile(playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/new.bmp")));
-    Click("buttonPhoto");
-    QVERIFY(f.m_messages.MessageTexts().size() == 1
-        && f.m_messages.MessageTexts().front().startsWith(QStringLiteral("The photo could not be copied to")));
-    QCOMPARE(PhotoColour(), QColor(Qt::blue));
-
-    // A name that would reach a file outside the photo folder.
-    f.m_messages.Clear();
-    QVERIFY(QDir(f.GameFolder()).mkpath(QStringLiteral("GFX/PHOTOS")));
-    playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/GFX/evil A.BMP"));
-    f.Player(m_bowler).m_strFamilyName = "../evil";
-    f.Player(m_bowler).m_strGivenNames = "A";
-    f.Select(m_bowler);
-    QVERIFY(f.Form().Photo().isNull());
-    Click("buttonPhoto"); // refused before any dialog opens
-    QVERIFY(f.m_messages.MessageTexts().size() == 1
-        && f.m_messages.MessageTexts().front().contains(QStringLiteral("cannot hold")));
-    QVERIFY(!QApplication::activeModalWidget());
-}
-
-void PlayerFormButtonsTests::aNewPhotoIsCopiedAfterTheChecksAndTheQuestion()
-{
-    FormFixture& f = *m_fixture;
-    const QString photo = Photos() + QStringLiteral("/Smith JA.BMP");
-    const QString chosen = playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/new.bmp"), 60, 70, Qt::blue);
-    f.Select(m_batsman);
-    ChoosePhotoFile(chosen);
-    Click("buttonPhoto");
-    QVERIFY(f.m_messages.MessageTexts().isEmpty()); // no photo yet: no question
-    QCOMPARE(ReadBytes(photo), ReadBytes(chosen));
-    QCOMPARE(PhotoColour(), QColor(Qt::blue));
-    QCOMPARE(f.Player(m_batsman).m_bModified, 0u); // the photo is a file of its own
-
-    // Refused: another size, or no bitmap. The old photo stays.
-    const QByteArray blue = ReadBytes(photo);
-    const QString size = QStringLiteral("Photo must be 60 pixels wide and 70 pixels high!");
-    const std::pair<QString, QString> refused[] = {
-        {playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/wide.bmp"), 61, 70, Qt::red), size},
-        {playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/low.bmp"), 60, 69, Qt::red), size},
-        {f.GameFolder() + QStringLiteral("/text.bmp"), QStringLiteral("Error accessing photo file.")}};
-    QVERIFY(QFile::copy(f.GameFile(), refused[2].first)); // a game file named like a bitmap
-    for (const auto& [file, message] : refused) {
-        f.m_messages.Clear();
-        ChoosePhotoFile(file);
-        Click("buttonPhoto");
-        QCOMPARE(f.m_messages.MessageTexts(), QStringList{message});
-        QCOMPARE(ReadBytes(photo), blue);
-        QCOMPARE(PhotoColour(), QColor(Qt::blue));
-    }
-
-    // Replacing asks first.
-    const QString green = playertest::WriteBitmap(f.GameFolder() + QStringLiteral("/green.bmp"), 60, 70, Qt::green);
-    for (const auto answer : {IMessageService::Answer::No, IMessageService::Answer::Yes}) {
-        f.m_messages.Clear();
-        f.m_messages.answers.push_back(answer);
-        ChoosePhotoFile(green);
-        Click("buttonPhoto");
-        QCOMPARE(f.m_messages.MessageTexts(),
-            QStringList{QStringLiteral("Photo file for player Smith JA alreay exists. Do you want to replace it?")});
-        const bool yes = answer == IMessageService::Answer::Yes;
-        QCOMPARE(ReadBytes(photo), yes ? ReadBytes(green) : blue);
-        QCOMPARE(PhotoColour(), QColor(yes ? Qt::green : Qt::blue));
-    }
-}
 
 QTEST_MAIN(PlayerFormButtonsTests)
 #include "PlayerFormButtonsTests.moc"

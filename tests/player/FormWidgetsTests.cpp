@@ -1,0 +1,339 @@
+// The form's own widgets: the masked fields (what may be typed where, the
+// literals typed for the user, backspace putting back the shown text, the date
+// text), and the player's photo: loading a bitmap with the game's checks, its
+// path under the game folder, and the photo dialog's preview.
+#include "GuiTestSupport.h"
+
+#include "player/CBmpDialog.h"
+#include "player/CDateEdit.h"
+#include "player/CPreviewButton.h"
+#include "player/CTimeEdit.h"
+#include "player/LoadBitmapFile.h"
+#include "player/PhotoPath.h"
+#include "player/PlayerPhoto.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QListView>
+#include <QtTest>
+
+using guitest::FileBytes;
+using guitest::WriteBitmap;
+
+namespace {
+
+constexpr CDate k5March1970{1970, 3, 5, true};
+
+// Keys as characters; control characters stand for Backspace, Delete, Shift+Delete, Shift+Insert, Left, End, Home.
+void Press(QWidget* edit, const char* keys)
+{
+    for (const char* key = keys; *key; ++key) {
+        switch (*key) {
+        case '\b': QTest::keyClick(edit, Qt::Key_Backspace); break;
+        case '\x7f': QTest::keyClick(edit, Qt::Key_Delete); break;
+        case '\x01': QTest::keyClick(edit, Qt::Key_Delete, Qt::ShiftModifier); break;
+        case '\x02': QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier); break;
+        case '\x03': QTest::keyClick(edit, Qt::Key_Left); break;
+        case '\x04': QTest::keyClick(edit, Qt::Key_End); break;
+        case '\x05': QTest::keyClick(edit, Qt::Key_Home); break;
+        default: QTest::keyClick(edit, *key);
+        }
+    }
+}
+
+enum Field { Date, Time, Plain };
+struct KeyCase
+{
+    const char* name;
+    Field field;
+    CDate date;        // shown in a date field
+    const char* start; // the default text of a time field, the text of a plain one
+    int cursor, selectionLength;
+    const char* keys;
+    const char* text;
+    int cursorAfter, beeps; // -1: not checked
+};
+const KeyCase kKeyCases[] = {
+    {"digits overwrite and the slash is skipped", Date, k5March1970, "", 0, 0, "12", "12/03/1970", 3, 0},
+    {"a first day digit above 3 is dropped silently", Date, k5March1970, "", 0, 0, "4", "05/03/1970", 0, 0},
+    {"what is no digit beeps", Date, k5March1970, "", 0, 0, "x ", "05/03/1970", 0, 2},
+    {"after a 3 the day's second digit is 0 or 1", Date, {1970, 3, 30, true}, "", 1, 0, "21", "31/03/1970", 3, 0},
+    {"below 3 any second day digit", Date, {1970, 3, 20, true}, "", 1, 0, "9", "29/03/1970", 3, 0},
+    {"after a 1 the month's second digit is 0..2", Date, {1970, 10, 5, true}, "", 4, 0, "52", "05/12/1970", 6, 0},
+    {"the month's first digit is 0 or 1", Date, k5March1970, "", 3, 0, "21", "05/13/1970", 4, 0},
+    {"typing at a slash types the slash first", Date, k5March1970, "", 2, 0, "1", "05/13/1970", 4, 0},
+    {"typing beyond the end beeps", Date, k5March1970, "", 10, 0, "1", "05/03/1970", 10, 1},
+    {"backspace puts back the shown digit, then the slash", Date, k5March1970, "", 3, 0, "1\b\b", "05/03/1970", 2, 0},
+    {"backspace with a selection beeps", Date, k5March1970, "", 0, 5, "\b", "05/03/1970", -1, 1},
+    {"backspace at the start beeps", Date, k5March1970, "", 0, 0, "\b", "05/03/1970", 0, 1},
+    {"Delete and Insert change nothing", Date, k5March1970, "", 0, 0, "\x7f\x01\x02", "05/03/1970", -1, -1},
+    {"Delete on a selection changes nothing", Date, k5March1970, "", 0, 10, "\x7f", "05/03/1970", -1, -1},
+    {"End and Left move the caret", Date, k5March1970, "", 0, 0, "\x04\x03\x03", "05/03/1970", 8, 0},
+    {"Home moves the caret", Date, k5March1970, "", 5, 0, "\x05", "05/03/1970", 0, 0},
+    {"no date: an empty field typed by the pattern", Date, CDate{}, "", 0, 0, "05031970", "05/03/1970", 10, 0},
+    // Typing into an empty field records nothing: no second-digit rule,
+    // and backspace has nothing to put back.
+    {"no date: nothing to check against or put back", Date, CDate{}, "", 0, 0, "35\b", "35/", -1, 1},
+    {"hours at most 47, minutes at most 59", Time, {}, "12:30", 0, 0, "5487659", "47:59", 5, 0},
+    {"without the mask a plain edit", Plain, {}, "ab", 1, 0, "xyz\x7f\b", "axy", 3, 0},
+};
+
+QString WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
+}
+
+// The four info lines under the preview.
+QStringList InfoLines(const QDialog& dialog)
+{
+    QStringList lines;
+    for (const char* name : {"labelWidth", "labelHeight", "labelColors", "labelSize"}) {
+        const auto* label = dialog.findChild<QLabel*>(QString::fromLatin1(name));
+        lines << (label ? label->text() : QStringLiteral("<missing %1>").arg(QString::fromLatin1(name)));
+    }
+    return lines;
+}
+
+QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+} // namespace
+
+class FormWidgetsTests : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { CBmpDialog::SetShowPreviewSetting(true); }
+
+    void keysFollowTheMaskRules_data()
+    {
+        QTest::addColumn<int>("index");
+        for (std::size_t i = 0; i < std::size(kKeyCases); ++i)
+            QTest::newRow(kKeyCases[i].name) << int(i);
+    }
+
+    void keysFollowTheMaskRules()
+    {
+        QFETCH(int, index);
+        const KeyCase& c = kKeyCases[std::size_t(index)];
+        m_messages.Clear();
+        CDateEdit date;
+        CTimeEdit time;
+        CMaskEdit plain;
+        CMaskEdit* edit = c.field == Date ? &date : c.field == Time ? static_cast<CMaskEdit*>(&time) : &plain;
+        if (c.field == Date)
+            date.SetDate(c.date);
+        else if (c.field == Time)
+            time.SetDefaultText(QString::fromLatin1(c.start));
+        else
+            plain.setText(QString::fromLatin1(c.start));
+        if (c.selectionLength)
+            edit->setSelection(c.cursor, c.selectionLength);
+        else
+            edit->setCursorPosition(c.cursor);
+        Press(edit, c.keys);
+        QCOMPARE(edit->text(), QString::fromLatin1(c.text));
+        if (c.cursorAfter >= 0)
+            QCOMPARE(edit->cursorPosition(), c.cursorAfter);
+        if (c.beeps >= 0)
+            QCOMPARE(m_messages.beeps, c.beeps);
+    }
+
+    void eachMaskCharacterAcceptsItsClass()
+    {
+        const std::tuple<char, const char*, const char*> classes[] = {{'&', "a Z9~!", ""}, // any printable
+            {'?', "aZ ", "5-"}, {'A', "aZ5", " -"}, {'L', "aZ", "5 "}, {'a', "aZ5 ", "-_"}, {'9', "a5-~", " "},
+            {'#', "5 km", "aKM"}, {'x', "", "ax5 "}}; // another character accepts nothing
+        CMaskEdit edit;
+        edit.m_bUseMask = true;
+        for (const auto& [mask, accepted, refused] : classes) {
+            edit.m_strMask = QString(QChar::fromLatin1(mask));
+            for (const char* typed : {accepted, refused}) {
+                for (const char* ch = typed; *ch; ++ch) {
+                    m_messages.Clear();
+                    edit.SetDefaultText(QStringLiteral("_"));
+                    edit.setCursorPosition(0);
+                    QTest::keyClick(&edit, *ch);
+                    const bool accept = typed == accepted;
+                    QVERIFY2(edit.text() == (accept ? QString(QChar::fromLatin1(*ch)) : QStringLiteral("_")), ch);
+                    QCOMPARE(m_messages.beeps, accept ? 0 : 1);
+                }
+            }
+        }
+    }
+
+    void formatDateByLengthAndReadBack()
+    {
+        const std::tuple<CDate, int, const char*> formats[] = {{k5March1970, 10, "05/03/1970"}, {k5March1970, 0, "05/03/1970"},
+            {k5March1970, 8, "05/03/70"}, {k5March1970, 5, "00:00"}, {{812, 11, 23, true}, 10, "23/11/0812"}, {{}, 10, ""}};
+        for (const auto& [date, length, text] : formats)
+            QCOMPARE(FormatDate(date, length), QString::fromLatin1(text));
+        CDateEdit edit;
+        for (const CDate& date : {CDate{1996, 2, 29, true}, CDate{1865, 7, 18, true}, CDate{2001, 12, 31, true}}) {
+            edit.SetDate(date);
+            QCOMPARE(edit.GetDate(), date);
+        }
+    }
+
+    void parseDateReadsDayMonthYearOnly()
+    {
+        const CDate none{};
+        // The calendar itself is the core's (tests/core/RecordCodingTests.cpp).
+        const std::pair<const char*, CDate> cases[] = {{"31/12/1999", {1999, 12, 31, true}}, {"1/2/1970", {1970, 2, 1, true}},
+            {" 05/03/1970 ", k5March1970}, {"", none}, {"29/02/2000", none}, {"12/31/1999", none},
+            {"05/03/19", none} /* no century added */, {"05-03-1970", none}, {"05/03/1970 12:00", none}, {"ab/cd/efgh", none}};
+        for (const auto& [text, date] : cases) {
+            const CDate parsed = ParseDate(QString::fromLatin1(text));
+            QVERIFY2(parsed.valid == date.valid && (!date.valid || parsed == date), text);
+        }
+    }
+
+    void loadsAWindowsBitmapRefusesWhatIsNotOneAndKeepsAPhotoChosenAsItsOwnNewPhoto()
+    {
+        QTemporaryDir dir;
+        const QString good = WriteBitmap(dir.filePath("good.bmp"));
+        QImage image;
+        QVERIFY(LoadBitmapFile(good, image));
+        QCOMPARE(image.size(), QSize(60, 70));
+        QCOMPARE(QColor(image.pixel(5, 5)), QColor(200, 40, 40));
+
+        QByteArray noMagic = FileBytes(good);
+        noMagic[0] = 'X';
+        const QString png = dir.filePath("picture.png");
+        QVERIFY(QImage(8, 8, QImage::Format_RGB32).save(png, "PNG"));
+        for (const QString& path : {dir.filePath("missing.bmp"), png,
+                 WriteBytes(dir.filePath("nomagic.bmp"), noMagic),
+                 WriteBytes(dir.filePath("truncated.bmp"), FileBytes(good).left(30)),
+                 WriteBytes(dir.filePath("empty.bmp"), QByteArray())}) {
+            QImage refused(4, 4, QImage::Format_RGB32);
+            QVERIFY2(!LoadBitmapFile(path, refused), qPrintable(path));
+            QVERIFY2(refused.isNull(), qPrintable(path));
+        }
+        // Chosen as the new photo of its own player, the photo file stays as it is.
+        const QByteArray bytes = FileBytes(good);
+        m_messages.answers.push_back(IMessageService::Answer::Yes); // "replace it?": the file is there already
+        QImage photo;
+        QVERIFY(PlayerPhoto::Install(nullptr, good, good, QStringLiteral("Smith JA"), photo));
+        QCOMPARE(FileBytes(good), bytes);
+        QCOMPARE(photo.size(), QSize(60, 70));
+    }
+
+    void photoPathJoinsGameFolderPhotoFolderAndDisplayNameMatchingExistingNamesInAnyCase()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.path();
+        QCOMPARE(PlayerPhotoPath(folder, "Smith JA").path, Native(folder + QStringLiteral("/GFX/PHOTOS/Smith JA.BMP")));
+        QCOMPARE(PlayerPhotoPath(folder, "").path, Native(folder + QStringLiteral("/GFX/PHOTOS/.BMP"))); // no family name
+        QVERIFY(PlayerPhotoPath(folder, "M\xFCller J\xC9").path.endsWith(QStringLiteral("M\u00FCller J\u00C9.BMP")));
+        QVERIFY(!PlayerPhotoPath(QString(), "Smith JA").ok() && PlayerPhotoPath(QString(), "Smith JA").path.isEmpty());
+        // Names that could reach outside the photo folder, or that no file can have.
+        for (const char* name : {"../../evil JA", "Smith/Jones JA", "..\\Smith JA", "C:Smith JA", "Smith? JA", "Smith\tJA",
+                 "CON ", "nul.txt J"}) {
+            const PhotoPath photo = PlayerPhotoPath(folder, name);
+            QVERIFY2(!photo.ok() && photo.path.isEmpty() && photo.error.contains(QStringLiteral("cannot hold")), name);
+        }
+        // Existing names match without regard to case, but the exact spelling is preferred.
+        QVERIFY(QDir(folder).mkpath(QStringLiteral("gfx/Photos")));
+        QVERIFY(!WriteBytes(folder + QStringLiteral("/gfx/Photos/SMITH ja.bmp"), "x").isEmpty());
+        QCOMPARE(PlayerPhotoPath(folder, "Smith JA").path, Native(folder + QStringLiteral("/gfx/Photos/SMITH ja.bmp")));
+        QCOMPARE(PlayerPhotoPath(folder, "Jones B").path, Native(folder + QStringLiteral("/gfx/Photos/Jones B.BMP")));
+        if (QFileInfo::exists(folder + QStringLiteral("/GFX")))
+            QSKIP("the file system ignores case");
+        QVERIFY(QDir(folder).mkpath(QStringLiteral("GFX/PHOTOS")));
+        QCOMPARE(PlayerPhotoPath(folder, "Smith JA").path, Native(folder + QStringLiteral("/GFX/PHOTOS/Smith JA.BMP")));
+    }
+
+    void thePreviewFitsThePictureKeepingItsProportions()
+    {
+        // Wide pictures fill the width, centred vertically; others fill the
+        // height, centred horizontally; sizes truncate; small ones are enlarged.
+        const std::tuple<QRect, QSize, QRect> cases[] = {{{0, 0, 150, 130}, {200, 100}, {0, 27, 150, 75}},
+            {{0, 0, 135, 125}, {201, 100}, {0, 29, 135, 67}}, {{10, 20, 150, 130}, {200, 100}, {10, 47, 150, 75}},
+            {{0, 0, 150, 130}, {60, 70}, {19, 0, 111, 130}}, {{0, 0, 150, 130}, {6, 7}, {19, 0, 111, 130}}};
+        for (const auto& [area, size, drawn] : cases)
+            QCOMPARE(PreviewRect(area, size), drawn);
+
+        // The thumbnail is drawn exactly there; no picture draws nothing.
+        CPreviewButton button;
+        button.setFixedSize(150, 130);
+        QImage picture(200, 100, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        button.SetBitmap(picture);
+        const QImage shot = button.grab().toImage();
+        for (const int y : {26, 27, 101, 102})
+            QCOMPARE(shot.pixelColor(75, y) == QColor(Qt::red), y == 27 || y == 101);
+        button.SetBitmap({});
+        QVERIFY(button.grab().toImage().pixelColor(75, 65) != QColor(Qt::red));
+    }
+
+    void infoLinesDescribeTheSelectedBitmapOrNothing()
+    {
+        QTemporaryDir dir;
+        CBmpDialog dialog(true, QString(), QString(), nullptr);
+        dialog.OnSelectionChanged(WriteBitmap(dir.filePath("wide.bmp"), 200, 100));
+        QCOMPARE(dialog.PreviewBitmap().size(), QSize(200, 100));
+        // 54 header bytes and 100 rows of 600 bytes.
+        QCOMPARE(InfoLines(dialog), (QStringList{QStringLiteral("Width: 200 pixels"), QStringLiteral("Height: 100 pixels"),
+                                        QStringLiteral("Colors: 16 millions"), QStringLiteral("Size: 58 Kb")}));
+        // A file of 1,500 bytes (a small bitmap padded at its end).
+        const QString padded = WriteBitmap(dir.filePath("padded.bmp"), 10, 10);
+        QVERIFY(WriteBytes(padded, FileBytes(padded).leftJustified(1500, '\0')) == padded);
+        dialog.OnSelectionChanged(padded);
+        QCOMPARE(InfoLines(dialog).at(3), QStringLiteral("Size: 1 Kb"));
+        dialog.OnSelectionChanged(WriteBytes(dir.filePath("text.bmp"), "no picture here"));
+        QVERIFY(dialog.PreviewBitmap().isNull());
+        QCOMPARE(InfoLines(dialog), QStringList(4, QString()));
+
+        const std::pair<qint64, const char*> sizes[] = {{1000, "Size: 0 Kb"}, {2047, "Size: 1 Kb"}, {2048, "Size: 2 Kb"}};
+        for (const auto& [bytes, line] : sizes)
+            QCOMPARE(PreviewSizeLine(bytes), QString::fromLatin1(line));
+        const std::pair<int, const char*> colors[] = {{1, "Colors: 2 (monocromatic)"}, {4, "Colors: 16"},
+            {8, "Colors: 256"}, {16, "Colors: 65,536"}, {24, "Colors: 16 millions"}, {32, ""}, {0, ""}};
+        for (const auto& [bits, line] : colors)
+            QCOMPARE(PreviewColorsLine(bits), QString::fromLatin1(line));
+    }
+
+    void selectingAFilePreviewsItAndShowPreviewIsRemembered()
+    {
+        QTemporaryDir dir;
+        const QString path = WriteBitmap(dir.filePath("p.bmp"));
+        {
+            CBmpDialog dialog(true, QString(), QString(), nullptr);
+            QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFile);
+            QVERIFY(dialog.nameFilters().at(0).startsWith(QStringLiteral("Bitmaps (*.bmp")));
+            dialog.setDirectory(dir.path());
+            dialog.show();
+            // As a click on the file does: it becomes the current item of the list.
+            auto* model = dialog.findChild<QFileSystemModel*>();
+            auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
+            QVERIFY(model && list);
+            QTRY_VERIFY(model->index(path).isValid());
+            list->setCurrentIndex(model->index(path));
+            QTRY_COMPARE(dialog.PreviewBitmap().size(), QSize(60, 70));
+            QCOMPARE(InfoLines(dialog).at(1), QStringLiteral("Height: 70 pixels"));
+            auto* check = dialog.findChild<QCheckBox*>(QStringLiteral("checkShowPreview"));
+            QVERIFY(check->isChecked());
+            check->click();
+            QVERIFY(dialog.PreviewBitmap().isNull());
+            QCOMPARE(InfoLines(dialog).at(0), QString());
+        }
+        CBmpDialog again(true, QString(), QString(), nullptr);
+        auto* check = again.findChild<QCheckBox*>(QStringLiteral("checkShowPreview"));
+        QVERIFY(!check->isChecked());
+        again.OnSelectionChanged(path);
+        QVERIFY(again.PreviewBitmap().isNull());
+        // Checked again: the current selection is previewed at once.
+        check->click();
+        QVERIFY(CBmpDialog::ShowPreviewSetting());
+        QCOMPARE(InfoLines(again).at(0), QStringLiteral("Width: 60 pixels"));
+    }
+
+private:
+    ScriptedMessageService m_messages;
+};
+
+QTEST_MAIN(FormWidgetsTests)
+#include "FormWidgetsTests.moc"
