@@ -74,7 +74,6 @@ TEST(ExportImport, ChangedCellsEditTheirPlayersAsSetWouldAndAShortCsvIsEnough)
     expected.FindTeam(2)->squad.push_back(a);
     expected.FindPlayer(b)->SetNames("Sam", "Sample");
     EXPECT_EQ(file.Bytes(), tg::Build(expected).bytes);
-    EXPECT_TRUE(Contains(run.out, "player " + std::to_string(b) + " (Example S) family_name: \"Example\" -> \"Sample\"")) << run.out;
 
     // Columns in any order, choices in any case, an empty cell changes nothing.
     WriteText(file.Sibling("short.csv"), "salary,id,footwork,preset\n777," + std::to_string(a) + ",FRONT,\n");

@@ -89,11 +89,6 @@ bool ContainsNoCase(const std::string& text, const std::string& part)
     return Contains(lower(text), lower(part));
 }
 
-std::vector<std::uint8_t> Prefix(const std::vector<std::uint8_t>& bytes, std::size_t size)
-{
-    return std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size));
-}
-
 std::vector<std::uint16_t> SquadOf(const CTeam& team)
 {
     std::vector<std::uint16_t> squad;

@@ -45,6 +45,5 @@ void RenameTeam(CGame& game, std::uint16_t teamId, const std::string& newName);
 
 bool Contains(const std::string& text, const std::string& part);
 bool ContainsNoCase(const std::string& text, const std::string& part);
-std::vector<std::uint8_t> Prefix(const std::vector<std::uint8_t>& bytes, std::size_t size);
 std::vector<std::uint16_t> SquadOf(const CTeam& team);
 std::vector<std::uint16_t> FreePlayers(const tg::GameDescription& desc);

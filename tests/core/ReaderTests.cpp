@@ -35,7 +35,6 @@ TEST(Reader, TheModelHoldsEveryPlayerWithHisStatisticsAndEveryTeamAsTheFileDescr
         SCOPED_TRACE("player " + std::to_string(expected.id));
         const CPlayer* player = game.Player(expected.id);
         ASSERT_NE(player, nullptr);
-        EXPECT_EQ(player->m_nId, expected.id);
         EXPECT_EQ(player->m_strGivenNames, expected.givenNames);
         EXPECT_EQ(player->m_strFamilyName, expected.familyName);
         EXPECT_EQ(player->m_strInitials, expected.initials);
@@ -67,7 +66,6 @@ TEST(Reader, TheModelHoldsEveryPlayerWithHisStatisticsAndEveryTeamAsTheFileDescr
         SCOPED_TRACE("team " + std::to_string(expected->id));
         const CTeam* team = game.Team(expected->id);
         ASSERT_NE(team, nullptr);
-        EXPECT_EQ(team->m_wId, expected->id);
         EXPECT_EQ(team->m_strName, game.TeamName(expected->id));
         EXPECT_EQ(SquadOf(*team), expected->squad);
         for (std::size_t s = team->m_wPlayerCount; s < team->m_squad.size(); ++s)

@@ -16,7 +16,7 @@ TEST(Truncation, EveryPrefixOfAGameLoadsCleanlyOrFailsAndSavesBackByteForByte)
     std::size_t loaded = 0;
     std::vector<std::string> faults; // one line per prefix that misbehaved
     for (std::size_t size = 0; size <= built.bytes.size(); ++size) {
-        const auto prefix = Prefix(built.bytes, size);
+        const std::vector<std::uint8_t> prefix(built.bytes.begin(), built.bytes.begin() + static_cast<std::ptrdiff_t>(size));
         tg::WriteFileBytes(cutPath, prefix);
         CGame game;
         const auto status = game.LoadGameFile(cutPath.string());
