@@ -5,7 +5,6 @@
 #include "GameFileLayout.h"
 #include "GameFileReader.h"
 #include "GameFileWriter.h"
-#include "IGameListener.h"
 
 #include <algorithm>
 #include <cctype>
@@ -131,8 +130,6 @@ GameStatus CGame::LoadGameFile()
     } else {
         m_source.Loaded(stamp, std::move(bytes), std::move(layout));
     }
-    if (m_pListener)
-        m_pListener->RebuildTree();
     Notify({.reset = true});
     return status;
 }
@@ -171,23 +168,16 @@ GameStatus CGame::SaveGameFile(const std::string& newPath)
             team->m_bModified = 0;
     m_bModified = 0;
     ++m_saveGeneration;
-    RefreshAllLabels();
     Notify({.saved = true});
     return {};
 }
 
-GameStatus CGame::MovePlayer(std::uint32_t playerId, std::uint16_t oldTeam, std::uint16_t newTeam, bool bSelect)
+void CGame::MarkPlayerModified(std::uint32_t playerId)
 {
-    if (oldTeam == newTeam)
-        return {};
-    const GameStatus status =
-        GameEdit::Within(*this, [&](GameEdit& edit) { return edit.MovePlayer(playerId, oldTeam, newTeam); });
-    if (status && m_pListener) {
-        m_pListener->MovePlayerNode(playerId, oldTeam, newTeam, bSelect);
-        if (bSelect)
-            m_pListener->SelectPlayerNode(playerId);
-    }
-    return status;
+    GameEdit::Within(*this, [playerId](GameEdit& edit) {
+        edit.MarkPlayerModified(playerId);
+        return GameStatus();
+    });
 }
 
 std::string CGame::PlayerLabel(const CPlayer& player) const
@@ -196,34 +186,4 @@ std::string CGame::PlayerLabel(const CPlayer& player) const
     if (player.m_bModified)
         label += "*";
     return label;
-}
-
-void CGame::MarkPlayerModified(std::uint32_t playerId)
-{
-    if (!Player(playerId))
-        return;
-    GameEdit::Within(*this, [playerId](GameEdit& edit) {
-        edit.MarkPlayerModified(playerId);
-        return GameStatus();
-    });
-    RefreshPlayerLabel(playerId, false);
-}
-
-void CGame::RefreshPlayerLabel(std::uint32_t playerId, bool bRebuild)
-{
-    if (!m_pListener)
-        return;
-    if (bRebuild) {
-        m_pListener->RebuildTree();
-        m_pListener->RevealPlayer(m_nCurPlayer);
-        return;
-    }
-    if (const CPlayer* player = Player(playerId))
-        m_pListener->SetPlayerLabel(playerId, PlayerLabel(*player));
-}
-
-void CGame::RefreshAllLabels()
-{
-    if (m_pListener)
-        m_pListener->RefreshAllLabels();
 }

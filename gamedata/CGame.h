@@ -13,7 +13,6 @@
 #include <vector>
 
 class GameEdit;
-class IGameListener;
 
 // The one loaded game: the player and team tables, the team-name lists, the
 // loaded file's path, the current player and the modified flag. The tables
@@ -23,7 +22,6 @@ class IGameListener;
 // the undo record of it.
 //
 // Ownership:  CGame ──owns──> CPlayer / CTeam records
-//               ├──informs──> IGameListener (not owned; may be null)
 //               └──informs──> GameObservers (typed changes; any number)
 class CGame
 {
@@ -41,10 +39,6 @@ public:
     std::vector<std::string> m_teamNames;
     std::vector<std::string> m_teamShortNames;
     std::vector<std::string> m_teamAbbrevs;
-
-    void SetListener(IGameListener* listener) { m_pListener = listener; }
-
-    IGameListener* Listener() const { return m_pListener; }
 
     // Observers hear of every committed edit, undo and redo, and of loads,
     // FreeGameData and saves. The token removes the observer again.
@@ -69,15 +63,9 @@ public:
 
     void FreeGameData();
 
-    // A player changes team (GameEdit::MovePlayer, inside the open edit or
-    // as an edit of its own). Refused (nothing changes) when the new squad
-    // is full. bSelect asks the view to select the moved player.
-    GameStatus MovePlayer(std::uint32_t playerId, std::uint16_t oldTeam, std::uint16_t newTeam, bool bSelect);
-
-    // Marks a player (and the game) modified and relabels him.
+    // Marks a player (and the game) modified, as an edit of its own or
+    // within the open one.
     void MarkPlayerModified(std::uint32_t playerId);
-    void RefreshPlayerLabel(std::uint32_t playerId, bool bRebuild);
-    void RefreshAllLabels();
 
     // Table look-ups that tolerate any id: null for a missing record.
     CPlayer* Player(std::uint32_t id) const;
@@ -110,7 +98,6 @@ private:
     std::vector<std::string>& NameList(std::size_t list);
     void Notify(const GameChange& change);
 
-    IGameListener* m_pListener = nullptr;
     std::vector<std::pair<std::size_t, GameObserver>> m_observers;
     std::size_t m_nextObserverToken = 1;
     GameEdit* m_openEdit = nullptr;

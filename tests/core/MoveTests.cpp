@@ -1,7 +1,7 @@
-// Moving a player between squads, and what the view is told about it.
+// Moving a player between squads, and what the observers are told about it.
 #include "CoreTestHelpers.h"
 #include "FieldCodes.h"
-#include "RecordingListener.h"
+#include "GameEdit.h"
 
 #include <algorithm>
 
@@ -13,12 +13,14 @@ struct MoveGame
     explicit MoveGame(tg::GameDescription description = tg::MakeRealisticGame(31, 600))
         : desc(std::move(description)), file(desc)
     {
-        game.SetListener(&listener);
         EXPECT_TRUE(Loads(game, file.path));
+    }
+    GameStatus Move(std::uint32_t id, std::uint16_t from, std::uint16_t to)
+    {
+        return GameEdit::Within(game, [&](GameEdit& edit) { return edit.MovePlayer(id, from, to); });
     }
     tg::GameDescription desc;
     GameOnDisk file;
-    RecordingListener listener;
     CGame game;
 };
 
@@ -38,7 +40,7 @@ TEST(MovePlayer, TheSlotKeepsTheDepartedIdWhenTheWholeSquadIsInTheFirstXI)
     team->squad = team->firstXI;
     MoveGame m(desc);
     const auto mover = team->firstXI[0];
-    ASSERT_TRUE(m.game.MovePlayer(mover, team->id, kNoTeam, false).ok());
+    ASSERT_TRUE(m.Move(mover, team->id, kNoTeam).ok());
     EXPECT_EQ(m.game.Team(team->id)->m_wPlayerCount, 10);
     EXPECT_EQ(m.game.Team(team->id)->m_squad[10], 0u) << "the place left is cleared";
     EXPECT_EQ(m.game.Team(team->id)->m_firstXI[0], mover);
@@ -60,10 +62,10 @@ TEST(MovePlayer, IntoASquadOf256IsRefusedAndChangesNothing)
     const auto& other = *desc.TeamRecords()[1];
     const auto member = other.squad[0];
 
-    const auto fromNoTeam = m.game.MovePlayer(loner, kNoTeam, full->id, false);
+    const auto fromNoTeam = m.Move(loner, kNoTeam, full->id);
     EXPECT_FALSE(fromNoTeam.ok());
     EXPECT_FALSE(fromNoTeam.message().empty());
-    EXPECT_FALSE(m.game.MovePlayer(member, other.id, full->id, false).ok());
+    EXPECT_FALSE(m.Move(member, other.id, full->id).ok());
     EXPECT_EQ(m.game.Player(loner)->Team(), kNoTeam);
     EXPECT_EQ(m.game.Player(member)->Team(), other.id);
     EXPECT_EQ(SquadOf(*m.game.Team(other.id)), other.squad);
@@ -73,47 +75,37 @@ TEST(MovePlayer, IntoASquadOf256IsRefusedAndChangesNothing)
     EXPECT_EQ(m.game.Player(member)->m_bModified, 0u);
 
     // Leaving a full squad is allowed.
-    EXPECT_TRUE(m.game.MovePlayer(full->squad[0], full->id, kNoTeam, false).ok());
+    EXPECT_TRUE(m.Move(full->squad[0], full->id, kNoTeam).ok());
     EXPECT_EQ(m.game.Team(full->id)->m_wPlayerCount, 255);
 }
 
-TEST(ViewRequests, LoadMoveMarkAndSaveTellTheViewWhatChangedAndAMoveHomeNothing)
+TEST(MoveObservers, AMoveHomeChangesNothingAMoveMarksAndTellsAndASaveClearsTheMarks)
 {
     MoveGame m;
-    EXPECT_TRUE(m.listener.Has("RebuildTree"));
+    std::vector<GameChange> heard;
+    m.game.AddObserver([&heard](const GameChange& change) { heard.push_back(change); });
     const auto& from = *m.desc.TeamRecords()[0];
     const auto& to = *m.desc.TeamRecords()[1];
-    const auto node = [&](std::uint16_t id, const char* how) {
-        return "MovePlayerNode " + std::to_string(id) + " " + std::to_string(from.id) + " " + std::to_string(to.id) + how;
-    };
+    const auto mover = from.squad[0];
 
-    // To his own team: no change, no mark, no request.
-    m.listener.calls.clear();
     const CTeam before = *m.game.Team(from.id);
-    EXPECT_TRUE(m.game.MovePlayer(from.squad[0], from.id, from.id, true).ok());
+    EXPECT_TRUE(m.Move(mover, from.id, from.id).ok());
     EXPECT_TRUE(m.game.Team(from.id)->SameContent(before));
     EXPECT_EQ(m.game.m_bModified, 0u);
-    EXPECT_EQ(m.game.Player(from.squad[0])->m_bModified, 0u);
-    EXPECT_TRUE(m.listener.calls.empty());
+    EXPECT_EQ(m.game.Player(mover)->m_bModified, 0u);
+    EXPECT_TRUE(heard.empty());
 
-    ASSERT_TRUE(m.game.MovePlayer(from.squad[0], from.id, to.id, true).ok());
-    const int moveAt = m.listener.IndexOf(node(from.squad[0], " select"));
-    EXPECT_GE(moveAt, 0) << "calls: " << ::testing::PrintToString(m.listener.calls);
-    EXPECT_GT(m.listener.IndexOf("SelectPlayerNode " + std::to_string(from.squad[0])), moveAt);
+    ASSERT_TRUE(m.Move(mover, from.id, to.id).ok());
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(heard[0].players, std::vector<std::uint32_t>{mover});
+    EXPECT_EQ(heard[0].teams, (std::vector<std::uint16_t>{std::min(from.id, to.id), std::max(from.id, to.id)}));
+    const auto label = m.game.PlayerLabel(*m.game.Player(mover));
+    EXPECT_EQ(label.back(), '*');
 
-    m.listener.calls.clear();
-    ASSERT_TRUE(m.game.MovePlayer(from.squad[1], from.id, to.id, false).ok());
-    EXPECT_TRUE(m.listener.Has(node(from.squad[1], " keep")));
-    EXPECT_FALSE(m.listener.Has("SelectPlayerNode " + std::to_string(from.squad[1])));
-
-    const auto& p = m.desc.players[0];
-    const auto label = tg::DisplayName(p.givenNames, p.familyName);
-    m.game.MarkPlayerModified(p.id);
-    EXPECT_TRUE(m.listener.Has("SetPlayerLabel " + std::to_string(p.id) + " " + label + "*"));
-    m.listener.calls.clear();
     ASSERT_TRUE(Saves(m.game));
-    EXPECT_TRUE(m.listener.Has("RefreshAllLabels"));
-    EXPECT_EQ(m.game.PlayerLabel(*m.game.Player(p.id)), label);
+    EXPECT_TRUE(heard.back().saved);
+    EXPECT_EQ(m.game.m_bModified, 0u);
+    EXPECT_EQ(m.game.PlayerLabel(*m.game.Player(mover)), label.substr(0, label.size() - 1));
 }
 
 } // namespace
