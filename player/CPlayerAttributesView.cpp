@@ -35,11 +35,6 @@ private:
     bool m_before;
 };
 
-QString GameText(const std::string& bytes)
-{
-    return QString::fromStdString(Cp1252::ToUtf8(bytes));
-}
-
 // Only a real change touches the control, so an unchanged field raises no
 // change notification (and marks nothing).
 void SetText(QLineEdit* edit, const QString& text)
@@ -232,12 +227,12 @@ void CPlayerAttributesView::FillLists()
     team->clear();
     team->addItem(QString(), 0);
     for (int id = 1; id <= PlayerForm::kTeamListSize; ++id)
-        team->addItem(GameText(game.TeamName(static_cast<std::size_t>(id))), id);
+        team->addItem(CGameDocument::GameText(game.TeamName(static_cast<std::size_t>(id))), id);
     QComboBox* origin = m_ui->comboOrigin;
     origin->clear();
     origin->addItem(QString());
     for (std::size_t id = 1; id < game.m_teamNames.size(); ++id)
-        origin->addItem(GameText(game.m_teamNames[id]));
+        origin->addItem(CGameDocument::GameText(game.m_teamNames[id]));
 }
 
 bool CPlayerAttributesView::StorePlayer()
@@ -327,8 +322,8 @@ bool CPlayerAttributesView::ReadNumber(QLineEdit* edit, long long& number)
 void CPlayerAttributesView::ShowValues()
 {
     auto& ui = *m_ui;
-    SetText(ui.editGivenNames, GameText(m_values.givenNames));
-    SetText(ui.editFamilyName, GameText(m_values.familyName));
+    SetText(ui.editGivenNames, CGameDocument::GameText(m_values.givenNames));
+    SetText(ui.editFamilyName, CGameDocument::GameText(m_values.familyName));
     SetText(ui.editContract, QString::number(m_values.contract));
     SetText(ui.editSalary, QString::number(m_values.salary));
     ui.comboOrigin->setCurrentIndex(m_values.origin < ui.comboOrigin->count() ? m_values.origin : -1);
@@ -386,7 +381,7 @@ void CPlayerAttributesView::OnPhoto()
         return;
     QImage photo;
     if (PlayerPhoto::Install(this, dialog.selectedFiles().constFirst(), target.path,
-            GameText(player->GetDisplayName()), photo))
+            CGameDocument::GameText(player->GetDisplayName()), photo))
         SetPhoto(photo);
 }
 

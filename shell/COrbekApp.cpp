@@ -156,11 +156,6 @@ CPlayerAttributesView* COrbekApp::PlayerForm() const
     return m_pMainFrame ? m_pMainFrame->PlayerForm() : nullptr;
 }
 
-QString COrbekApp::FromGameText(const std::string& bytes)
-{
-    return CGameDocument::GameText(bytes);
-}
-
 bool COrbekApp::LoadGameFile()
 {
     // Whatever the outcome, the views follow the document's reset: nothing

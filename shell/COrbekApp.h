@@ -70,8 +70,7 @@ public:
     // Runs whenever the event loop is about to wait, and after every command.
     void OnIdle();
 
-    // Game text for display (the loaded file's path is already Unicode).
-    static QString FromGameText(const std::string& bytes);
+    // The loaded file's path (already Unicode, unlike game text).
     QString GameFilePath() const { return QString::fromStdString(Game().m_strGameFile); }
     bool m_bFindMatchCase = false;
     int m_nFindDirection = 0; // 0 = Down, 1 = Up

@@ -20,6 +20,19 @@ void Select(QTreeWidget* list, const QString& familyName)
         list->topLevelItem(i)->setSelected(list->topLevelItem(i)->text(0).section(' ', 0, 0) == familyName);
 }
 
+// The dialog on the test game, shown, with its two lists.
+struct ShownDialog
+{
+    ShownDialog() { dlg.show(); }
+    void Click(const char* name) { dlg.findChild<QPushButton*>(name)->click(); }
+
+    LoadedGame g;
+    ScriptedMessageService messages;
+    CTeamPropertiesDlg dlg{g.game};
+    QTreeWidget* xi = dlg.findChild<QTreeWidget*>("IDC_FIRST_XI");
+    QTreeWidget* team = dlg.findChild<QTreeWidget*>("IDC_TEAM_LIST");
+};
+
 } // namespace
 
 class RoleMarksTests : public QObject
@@ -44,39 +57,33 @@ private slots:
         };
         for (const auto& role : roles) {
             for (const bool bySwap : {true, false}) {
-                LoadedGame g;
-                ScriptedMessageService messages;
-                CTeamPropertiesDlg dlg(g.game);
-                dlg.show();
-                auto* xi = dlg.findChild<QTreeWidget*>("IDC_FIRST_XI");
-                auto* team = dlg.findChild<QTreeWidget*>("IDC_TEAM_LIST");
-                auto click = [&](const char* name) { dlg.findChild<QPushButton*>(name)->click(); };
-                Select(xi, "Alpha");
-                click(role.button);
-                Select(team, "Lima");
-                Select(xi, role.holder);
+                ShownDialog d;
+                Select(d.xi, "Alpha");
+                d.Click(role.button);
+                Select(d.team, "Lima");
+                Select(d.xi, role.holder);
                 if (bySwap) {
-                    click("IDC_SWAP");
+                    d.Click("IDC_SWAP");
                 } else { // out with <<<, then Lima in at the same place with >>>
-                    const int place = xi->indexOfTopLevelItem(xi->selectedItems().front());
-                    if (place == xi->topLevelItemCount() - 1)
+                    const int place = d.xi->indexOfTopLevelItem(d.xi->selectedItems().front());
+                    if (place == d.xi->topLevelItemCount() - 1)
                         continue; // >>> puts no one last
-                    click("IDC_REMOVE_FROM_XI");
-                    Select(team, "Lima");
-                    xi->topLevelItem(place)->setSelected(true);
-                    click("IDC_ADD_TO_XI");
+                    d.Click("IDC_REMOVE_FROM_XI");
+                    Select(d.team, "Lima");
+                    d.xi->topLevelItem(place)->setSelected(true);
+                    d.Click("IDC_ADD_TO_XI");
                 }
-                QVERIFY(messages.MessageTexts().isEmpty());
+                QVERIFY(d.messages.MessageTexts().isEmpty());
                 QStringList carriers;
-                for (int i = 0; i < xi->topLevelItemCount(); ++i) {
-                    if (xi->topLevelItem(i)->text(1).contains(QChar(role.mark)))
-                        carriers << xi->topLevelItem(i)->text(0).section(' ', 0, 0);
+                for (int i = 0; i < d.xi->topLevelItemCount(); ++i) {
+                    if (d.xi->topLevelItem(i)->text(1).contains(QChar(role.mark)))
+                        carriers << d.xi->topLevelItem(i)->text(0).section(' ', 0, 0);
                 }
                 const QByteArray what = QByteArray(role.button) + (bySwap ? " swap" : " <<< >>>");
                 QVERIFY2(carriers == QStringList{"Alpha"}, what + ": " + carriers.join(',').toUtf8());
-                click("IDOK");
-                QVERIFY2(!dlg.isVisible(), what);
-                QVERIFY2((g.Team(kTestTeam).*role.stored)() == 0, what);
+                d.Click("IDOK");
+                QVERIFY2(!d.dlg.isVisible(), what);
+                QVERIFY2((d.g.Team(kTestTeam).*role.stored)() == 0, what);
             }
         }
     }
@@ -86,26 +93,20 @@ private slots:
         // Kilo (second opener, last place) out; Lima in before Delta moves
         // Juliet, the first opener, onto the second opener's stored place.
         // The second mark goes to India, now on the first opener's place.
-        LoadedGame g;
-        ScriptedMessageService messages;
-        CTeamPropertiesDlg dlg(g.game);
-        dlg.show();
-        auto* xi = dlg.findChild<QTreeWidget*>("IDC_FIRST_XI");
-        auto* team = dlg.findChild<QTreeWidget*>("IDC_TEAM_LIST");
-        auto click = [&](const char* name) { dlg.findChild<QPushButton*>(name)->click(); };
-        Select(xi, "Kilo");
-        click("IDC_REMOVE_FROM_XI");
-        Select(team, "Lima");
-        Select(xi, "Delta");
-        click("IDC_ADD_TO_XI");
+        ShownDialog d;
+        Select(d.xi, "Kilo");
+        d.Click("IDC_REMOVE_FROM_XI");
+        Select(d.team, "Lima");
+        Select(d.xi, "Delta");
+        d.Click("IDC_ADD_TO_XI");
         QStringList shown;
-        for (int i = 8; i < xi->topLevelItemCount(); ++i)
-            shown << xi->topLevelItem(i)->text(0).section(' ', 0, 0) + xi->topLevelItem(i)->text(1);
+        for (int i = 8; i < d.xi->topLevelItemCount(); ++i)
+            shown << d.xi->topLevelItem(i)->text(0).section(' ', 0, 0) + d.xi->topLevelItem(i)->text(1);
         QCOMPARE(shown, QStringList({"Hotel", "India2", "Juliet1"}));
-        click("IDOK");
-        QVERIFY(!dlg.isVisible() && messages.MessageTexts().isEmpty());
-        QCOMPARE(g.Team(kTestTeam).OpenBowler1(), 10);
-        QCOMPARE(g.Team(kTestTeam).OpenBowler2(), 9);
+        d.Click("IDOK");
+        QVERIFY(!d.dlg.isVisible() && d.messages.MessageTexts().isEmpty());
+        QCOMPARE(d.g.Team(kTestTeam).OpenBowler1(), 10);
+        QCOMPARE(d.g.Team(kTestTeam).OpenBowler2(), 9);
     }
 };
 
