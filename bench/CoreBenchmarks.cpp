@@ -107,7 +107,7 @@ void Save(benchmark::State& state, bool renameTeams)
         if (!LoadOrSkip(game, path, state))
             return;
         if (renameTeams) {
-            for (const auto id : game.m_loadedTeamOrder) {
+            for (const auto id : game.LoadedTeamOrder()) {
                 auto names = TeamEdit::GetNames(*game.Team(id));
                 names.name += " Renamed";
                 TeamEdit::SetNames(game, id, names);
@@ -134,7 +134,7 @@ enum class EditStep { Edit, Undo, Redo };
 GameUndoRecord EditEveryPlayer(CGame& game)
 {
     GameEdit edit(game);
-    for (const auto id : game.m_loadedPlayerOrder) {
+    for (const auto id : game.LoadedPlayerOrder()) {
         CPlayer& player = *edit.Player(id);
         player.SetU32(PlayerLayout::nContract, (player.U32(PlayerLayout::nContract) + 1) % 100);
     }

@@ -107,7 +107,8 @@ int main(int argc, char** argv)
         return std::vector<std::string>{"dd", "if=" + in.string(), "of=" + out.string(), "bs=1M", "conv=fsync", "status=none"};
     };
     const Command save = [&](const fs::path& in, const fs::path& out) {
-        return std::vector<std::string>{cli, "save", in.string(), "-o", out.string()};
+        // dd keeps no copy of the file it overwrites; neither does this save.
+        return std::vector<std::string>{cli, "save", in.string(), "-o", out.string(), "--no-backup"};
     };
     const Command info = [&](const fs::path& in, const fs::path&) { return std::vector<std::string>{cli, "info", in.string()}; };
     const Command cat = [](const fs::path& in, const fs::path&) { return std::vector<std::string>{"cat", in.string()}; };

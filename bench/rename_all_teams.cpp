@@ -2,6 +2,7 @@
 // full name (as the team dialog would, one after the other) and saves to
 // OUT: the whole-process "rename" case of scripts/bench.sh.
 #include "CGame.h"
+#include "GameEdit.h"
 #include "TeamEdit.h"
 
 #include <cstdio>
@@ -18,16 +19,19 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "rename_all_teams: %s\n", status.message().c_str());
         return 1;
     }
-    for (const auto id : game.m_loadedTeamOrder) {
-        CTeam& team = *game.Team(id);
-        auto names = TeamEdit::GetNames(team);
-        names.name += " Renamed";
-        if (auto status = TeamEdit::SetNames(game, id, names); !status) {
+    for (const auto id : game.LoadedTeamOrder()) {
+        const auto status = GameEdit::Within(game, [id](GameEdit& edit) {
+            auto names = TeamEdit::GetNames(*edit.Game().Team(id));
+            names.name += " Renamed";
+            GameStatus renamed = TeamEdit::SetNames(edit, id, names);
+            if (renamed)
+                edit.MarkTeamModified(id);
+            return renamed;
+        });
+        if (!status) {
             std::fprintf(stderr, "rename_all_teams: %s\n", status.message().c_str());
             return 1;
         }
-        team.m_bModified = 1;
-        game.m_bModified = 1;
     }
     if (auto status = game.SaveGameFile(argv[3]); !status) {
         std::fprintf(stderr, "rename_all_teams: %s\n", status.message().c_str());

@@ -27,6 +27,7 @@ const std::vector<CommandFamily>& Families()
         {{"save"}, AddSaveCommand},
         {{"validate"}, AddValidateCommand},
         {{"diff"}, AddDiffCommand},
+        {{"backups"}, AddBackupsCommand},
     };
     return families;
 }

@@ -17,6 +17,7 @@ struct CommandContext
     std::ostream& out;
     std::ostream& err;
     int exitCode = ExitCode::kSuccess;
+    bool noBackup = false; // --no-backup: saves copy no replaced file into the backups folder
 
     // Reports a failure on the error stream and sets exit status 1.
     void Fail(const std::string& message)

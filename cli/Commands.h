@@ -18,6 +18,10 @@ void AddImportCommand(CLI::App& app, CommandContext& ctx);
 void AddSaveCommand(CLI::App& app, CommandContext& ctx);
 void AddValidateCommand(CLI::App& app, CommandContext& ctx);
 void AddDiffCommand(CLI::App& app, CommandContext& ctx);
+void AddBackupsCommand(CLI::App& app, CommandContext& ctx);
 
-// The -o option of the editing commands: write to OUT as Save As does.
-void AddSaveAsOption(CLI::App& command, std::string& output);
+// The -o option of the editing commands: write to OUT as Save As does;
+// with --no-backup (AddNoBackupOption) as well.
+void AddSaveAsOption(CLI::App& command, std::string& output, CommandContext& ctx);
+// --no-backup of every command that saves.
+void AddNoBackupOption(CLI::App& command, CommandContext& ctx);

@@ -5,7 +5,6 @@
 #include "FileIO.h"
 #include "GameFileLayout.h"
 #include "GameSession.h"
-#include "PlayerKeys.h"
 #include "RecordDiff.h"
 #include "RecordLayout.h"
 
@@ -82,35 +81,9 @@ std::vector<std::pair<std::string, Bytes>> UnownedParts(const LoadedFile& file)
     return parts;
 }
 
-template <typename Table>
-std::size_t TableSize(const Table& a, const Table& b)
-{
-    return std::max(a.size(), b.size());
-}
-
 std::vector<std::string> Compare(const LoadedFile& a, const LoadedFile& b)
 {
-    std::vector<std::string> lines;
-    for (std::uint32_t id = 0; id < TableSize(a.game.m_players, b.game.m_players); ++id) {
-        const CPlayer* pa = a.game.Player(id);
-        const CPlayer* pb = b.game.Player(id);
-        if (pa && pb) {
-            const auto changes = RecordDiff::Players(*pa, *pb);
-            lines.insert(lines.end(), changes.begin(), changes.end());
-        } else if (pa || pb) {
-            lines.push_back("player " + PlayerKeys::IdAndName(pa ? *pa : *pb) + ": only in " + (pa ? "A" : "B"));
-        }
-    }
-    for (std::uint32_t id = 0; id < TableSize(a.game.m_teams, b.game.m_teams); ++id) {
-        const CTeam* ta = a.game.Team(id);
-        const CTeam* tb = b.game.Team(id);
-        if (ta && tb) {
-            const auto changes = RecordDiff::Teams(*ta, *tb);
-            lines.insert(lines.end(), changes.begin(), changes.end());
-        } else if (ta || tb) {
-            lines.push_back("team " + std::to_string(id) + ": only in " + (ta ? "A" : "B"));
-        }
-    }
+    std::vector<std::string> lines = RecordDiff::Games(a.game, b.game);
     const auto partsA = UnownedParts(a);
     const auto partsB = UnownedParts(b);
     for (std::size_t i = 0; i < partsA.size(); ++i) {

@@ -100,9 +100,16 @@ void RunTeamSet(const EditOptions& options, CommandContext& ctx)
 
 } // namespace
 
-void AddSaveAsOption(CLI::App& command, std::string& output)
+void AddSaveAsOption(CLI::App& command, std::string& output, CommandContext& ctx)
 {
     command.add_option("-o,--output", output, "write the result to OUT (as Save As does) and leave FILE untouched");
+    AddNoBackupOption(command, ctx);
+}
+
+void AddNoBackupOption(CLI::App& command, CommandContext& ctx)
+{
+    command.add_flag("--no-backup", ctx.noBackup,
+        "do not copy the file a save replaces into the backups folder (see the backups command)");
 }
 
 void AddEditCommands(CLI::App& app, CommandContext& ctx)
@@ -113,7 +120,7 @@ void AddEditCommands(CLI::App& app, CommandContext& ctx)
     setCommand->add_option("FILE", set->file, "game file (DATABASE.DB or *.CAP)")->required();
     setCommand->add_option("ID", set->id, "player id")->required();
     setCommand->add_option("ASSIGNMENTS", set->assignments, "KEY=VALUE, one or more")->required();
-    AddSaveAsOption(*setCommand, set->output);
+    AddSaveAsOption(*setCommand, set->output, ctx);
     setCommand->footer(
         PlayerKeys::WritableKeysHelp()
         + "\nabilities_from is applied first, then preset (by the type given here, if any), then the rest.");
@@ -124,7 +131,7 @@ void AddEditCommands(CLI::App& app, CommandContext& ctx)
     moveCommand->add_option("FILE", move->file, "game file (DATABASE.DB or *.CAP)")->required();
     moveCommand->add_option("ID", move->id, "player id")->required();
     moveCommand->add_option("TEAM", move->team, "team id, or none")->required();
-    AddSaveAsOption(*moveCommand, move->output);
+    AddSaveAsOption(*moveCommand, move->output, ctx);
     moveCommand->callback([move, &ctx] { RunMove(*move, ctx); });
 
     auto teamSet = std::make_shared<EditOptions>();
@@ -133,7 +140,7 @@ void AddEditCommands(CLI::App& app, CommandContext& ctx)
     teamSetCommand->add_option("FILE", teamSet->file, "game file (DATABASE.DB or *.CAP)")->required();
     teamSetCommand->add_option("TEAM", teamSet->id, "team id")->required();
     teamSetCommand->add_option("ASSIGNMENTS", teamSet->assignments, "KEY=VALUE, one or more")->required();
-    AddSaveAsOption(*teamSetCommand, teamSet->output);
+    AddSaveAsOption(*teamSetCommand, teamSet->output, ctx);
     teamSetCommand->footer(
         "Writable keys: name, short_name, abbrev, budget (0..1000000000), first_xi (11 squad ids, comma-separated),\n"
         "captain, keeper, open_bowler_1, open_bowler_2 (First XI positions 0..10; the opening bowlers differ).");

@@ -24,9 +24,7 @@ void WritePlayersCsv(const CGame& game, std::ostream& out)
     CsvWriter csv(out);
     const auto& keys = PlayerKeys::ReadableKeys();
     csv.WriteRow(keys);
-    for (const auto& player : game.m_players) {
-        if (!player)
-            continue;
+    for (const CPlayer* player : game.Players()) {
         std::vector<std::string> row;
         row.reserve(keys.size());
         for (const auto& key : keys)

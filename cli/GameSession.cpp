@@ -23,8 +23,9 @@ bool Load(CGame& game, const std::string& path, CommandContext& ctx)
 
 bool Save(CGame& game, const std::string& outPath, CommandContext& ctx)
 {
-    const std::string target = outPath.empty() ? game.m_strGameFile : outPath;
-    const GameStatus status = game.SaveGameFile(outPath);
+    const std::string target = outPath.empty() ? game.GameFile() : outPath;
+    const auto backups = ctx.noBackup ? std::nullopt : std::optional<Backups::Settings>(Backups::Settings{});
+    const GameStatus status = game.SaveGameFile(outPath, backups);
     if (!status) {
         ctx.Fail(WithPath(target, status.message()));
         return false;

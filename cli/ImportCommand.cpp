@@ -173,6 +173,7 @@ void RunImport(const ImportOptions& options, CommandContext& ctx)
     // --quiet: the lines of the changed fields go nowhere, the summary still shows.
     std::ostream nowhere(nullptr);
     CommandContext saving{options.quiet ? nowhere : ctx.out, ctx.err};
+    saving.noBackup = ctx.noBackup;
     const bool saved = GameSession::SaveChanges(game, record, options.file, options.output, saving);
     ctx.exitCode = saving.exitCode;
     if (saved)
@@ -188,7 +189,7 @@ void AddImportCommand(CLI::App& app, CommandContext& ctx)
         "Edit players from CSV (a header naming id and player keys; one row per player), all or nothing");
     command->add_option("FILE", options->file, "game file (DATABASE.DB or *.CAP)")->required();
     command->add_option("CSV", options->csv, "CSV file, UTF-8")->required();
-    AddSaveAsOption(*command, options->output);
+    AddSaveAsOption(*command, options->output, ctx);
     command->add_flag("-q,--quiet", options->quiet, "print only the summary line, not each changed field");
     command->footer("Ends with a summary: \"N players changed, M fields\" (M counts every changed field printed,\n"
                     "the squads of the teams that moved players joined or left included).");

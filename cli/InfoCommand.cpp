@@ -28,15 +28,12 @@ void RunInfo(const InfoOptions& options, CommandContext& ctx)
 
     std::uint64_t players = 0;
     std::uint64_t freePlayers = 0;
-    for (const auto& player : game.m_players) {
-        if (!player)
-            continue;
+    for (const CPlayer* player : game.Players()) {
         ++players;
         if (player->Team() == kNoTeam)
             ++freePlayers;
     }
-    const auto teams = static_cast<std::uint64_t>(
-        std::count_if(game.m_teams.begin(), game.m_teams.end(), [](const auto& team) { return team != nullptr; }));
+    const auto teams = static_cast<std::uint64_t>(std::ranges::distance(game.Teams()));
     std::error_code error;
     const std::uint64_t bytes = std::filesystem::file_size(FileIO::PathFromUtf8(options.file), error);
 

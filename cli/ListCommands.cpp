@@ -12,6 +12,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <optional>
 
@@ -40,15 +41,13 @@ const std::vector<std::string> kPlayerTableColumns = [] {
 const std::vector<std::string> kTeamTableColumns = {
     "id", "name", "short_name", "abbrev", "budget", "player_count", "captain", "keeper", "open_bowler_1", "open_bowler_2"};
 
-// The non-empty slots of a table, in id order.
-template <typename Record>
-std::vector<const Record*> Present(const std::vector<std::unique_ptr<Record>>& table)
+// The records of a table (CGame::Players(), Teams()) to sort and filter.
+template <std::ranges::input_range Records>
+auto Collected(Records&& records)
 {
-    std::vector<const Record*> records;
-    for (const auto& record : table)
-        if (record)
-            records.push_back(record.get());
-    return records;
+    std::vector<std::ranges::range_value_t<Records>> list;
+    std::ranges::copy(records, std::back_inserter(list));
+    return list;
 }
 
 // How one kind of record is listed: its keys, the columns of the text
@@ -171,7 +170,7 @@ void AddListCommands(CLI::App& app, CommandContext& ctx)
         PlayerFilter filter;
         if (GameStatus status = filter.Set(game, players->team, players->type); !status)
             return ctx.Usage(status.message());
-        std::vector<const CPlayer*> shown = Present(game.m_players);
+        std::vector<const CPlayer*> shown = Collected(game.Players());
         std::erase_if(shown, [&filter](const CPlayer* player) { return !filter.Accepts(*player); });
         PrintRecords(kPlayerView, shown, players->format, false, ctx.out);
     });
@@ -191,7 +190,7 @@ void AddListCommands(CLI::App& app, CommandContext& ctx)
     AddListCommand(app, "teams", "List every team in id order", teams, false)->callback([teams, &ctx] {
         CGame game;
         if (GameSession::Load(game, teams->file, ctx))
-            PrintRecords(kTeamView, Present(game.m_teams), teams->format, false, ctx.out);
+            PrintRecords(kTeamView, Collected(game.Teams()), teams->format, false, ctx.out);
     });
 
     auto team = std::make_shared<ListOptions>();

@@ -48,7 +48,7 @@ GameStatus Apply(GameEdit& change, std::uint32_t playerId, const PlayerEdit& edi
 
     // The form shows the player; each value goes where the form (or the
     // statistics dialog, Copy From, a level button) puts it.
-    PlayerFormValues values = PlayerForm::Fill(*player, game.m_teamNames.size());
+    PlayerFormValues values = PlayerForm::Fill(*player, game.NameList(0).size());
     PlayerFormValues shown = values;
     PlayerFieldTarget target{game, *player, values, shown};
     for (const auto& [field, value] : edit.values)

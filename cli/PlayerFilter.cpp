@@ -55,9 +55,8 @@ GameStatus PlayerFilter::Set(const CGame& game, const std::optional<std::string>
 {
     if (team) {
         std::vector<std::size_t> ids;
-        for (const auto& record : game.m_teams)
-            if (record)
-                ids.push_back(record->m_wId);
+        for (const CTeam* record : game.Teams())
+            ids.push_back(record->m_wId);
         const auto id = std::find_if(ids.begin(), ids.end(), [&](std::size_t each) { return std::to_string(each) == *team; });
         if (*team == "none")
             m_team = kNoTeam;

@@ -1,6 +1,5 @@
 #include "PlayerKeys.h"
 
-#include "Cp1252.h"
 
 #include <utility>
 
@@ -74,13 +73,6 @@ bool IsWriteOnly(const std::string& key)
 {
     const PlayerField* field = PlayerFields::Find(key);
     return field && field->access == FieldAccess::WriteOnly;
-}
-
-std::string IdAndName(const CPlayer& player)
-{
-    const std::string name = player.GetDisplayName();
-    const std::string id = std::to_string(player.m_nId);
-    return name.empty() ? id : id + " (" + Cp1252::ToUtf8(name) + ")";
 }
 
 std::string WritableKeysHelp()

@@ -2,6 +2,7 @@
 
 #include "CPlayer.h"
 #include "PlayerFields.h"
+#include "RecordDiff.h"
 
 #include <string>
 #include <vector>
@@ -27,7 +28,7 @@ inline std::string GetText(const CPlayer& player, const std::string& key) { retu
 
 // "17 (Smith JA)": the id and the display name (UTF-8); the id alone when
 // the player has no display name. The lines that name players use it.
-std::string IdAndName(const CPlayer& player);
+inline std::string IdAndName(const CPlayer& player) { return RecordDiff::IdAndName(player); }
 
 // The writable keys with what each takes, in lines for the help of set.
 std::string WritableKeysHelp();

@@ -22,6 +22,7 @@ void AddSaveCommand(CLI::App& app, CommandContext& ctx)
     CLI::App* command = app.add_subcommand("save", "Load a game file and save it unchanged to OUT, as Save As does");
     command->add_option("FILE", options->file, "game file (DATABASE.DB or *.CAP)")->required();
     command->add_option("-o,--output", options->output, "file to write")->required();
+    AddNoBackupOption(*command, ctx);
     command->callback([options, &ctx] {
         CGame game;
         if (GameSession::Load(game, options->file, ctx))

@@ -4,6 +4,7 @@
 #include "GameEdit.h"
 #include "GameError.h"
 #include "TeamEdit.h"
+#include "TeamFields.h"
 
 #include <cstdint>
 #include <optional>
@@ -11,20 +12,15 @@
 #include <variant>
 #include <vector>
 
-// The names under which the tool shows and edits a team's fields, and the
-// team-set edit, which commits like the Team Properties dialog's OK.
-using TeamValue = std::variant<std::int64_t, std::string, std::vector<std::uint32_t>>;
-
+// The names under which the tool shows and edits a team's fields (the
+// core's TeamFields), and the team-set edit, which commits like the Team
+// Properties dialog's OK.
 namespace TeamKeys {
 
-// Every key in output order.
-const std::vector<std::string>& Keys();
+using TeamFields::Get;
+using TeamFields::Keys;
+using TeamFields::ToText;
 bool IsWritable(const std::string& key);
-
-// Strings come out as UTF-8; squad and first_xi as id lists.
-TeamValue Get(const CTeam& team, const std::string& key);
-// A value as a table cell: lists comma-separated.
-std::string ToText(const TeamValue& value);
 
 } // namespace TeamKeys
 

@@ -35,13 +35,12 @@ GameStatus CGameDocument::Load(const QString& path)
 {
     m_history.clear();
     SetPendingPlayer(0);
-    m_game.m_strGameFile = path.toStdString();
-    return m_game.LoadGameFile();
+    return m_game.LoadGameFile(path.toStdString());
 }
 
-GameStatus CGameDocument::Save(const QString& newPath)
+GameStatus CGameDocument::Save(const QString& newPath, const std::optional<Backups::Settings>& backups)
 {
-    const GameStatus status = m_game.SaveGameFile(newPath.toStdString());
+    const GameStatus status = m_game.SaveGameFile(newPath.toStdString(), backups);
     if (status)
         m_history.setClean();
     return status;
@@ -110,6 +109,7 @@ void CGameDocument::StepApplied(const GameUndoRecord& record)
 void CGameDocument::OnGameChange(const GameChange& change)
 {
     if (change.reset) {
+        m_currentPlayer = -1;
         emit gameReset();
         return;
     }

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 // The loaded game as the editor sees it: it owns the game and the history
 // of its edits (a QUndoStack of GameSteps). Every change the editor makes
@@ -35,7 +36,8 @@ public:
 
     // Loading or closing a game empties the history; a save marks its clean state.
     GameStatus Load(const QString& path);
-    GameStatus Save(const QString& newPath = {});
+    // backups: how the file being replaced is backed up first; none when empty.
+    GameStatus Save(const QString& newPath = {}, const std::optional<Backups::Settings>& backups = std::nullopt);
     void Close();
 
     // Runs the operation in an edit of its own. Success commits it, and a
@@ -46,7 +48,11 @@ public:
     void AddStep(GameUndoRecord record);
 
     // The game or the form holds changes not saved yet.
-    bool IsModified() const { return m_game.m_bModified != 0 || m_pendingPlayer != 0; }
+    bool IsModified() const { return m_game.IsModified() || m_pendingPlayer != 0; }
+    // The player the editor shows and the form edits (-1 = none); a load or
+    // close clears it.
+    int CurrentPlayer() const { return m_currentPlayer; }
+    void SetCurrentPlayer(int playerId) { m_currentPlayer = playerId; }
     // The player the form holds uncommitted edits for (0 = none).
     int PendingPlayer() const { return m_pendingPlayer; }
     void SetPendingPlayer(int playerId);
@@ -82,6 +88,7 @@ private:
     CGame m_game;
     QUndoStack m_history;
     std::size_t m_observerToken = 0;
+    int m_currentPlayer = -1;
     int m_pendingPlayer = 0;
     QString m_gameFolder;
 };

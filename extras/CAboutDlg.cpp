@@ -3,7 +3,7 @@
 #include "extras/Artwork.h"
 #include "extras/CreditsTable.h"
 #include "extras/WebAddresses.h"
-#include "shell/MessageService.h"
+#include "services/MessageService.h"
 #include "ui_AboutDlg.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "extras/HyperlinkErrors.h"
 #include "extras/UrlOpener.h"
-#include "shell/MessageService.h"
+#include "services/MessageService.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>

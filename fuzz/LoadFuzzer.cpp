@@ -19,9 +19,7 @@ namespace {
 
 void CheckLoadedGame(const CGame& game)
 {
-    for (const auto& team : game.m_teams) {
-        if (!team)
-            continue;
+    for (const CTeam* team : game.Teams()) {
         if (team->m_wPlayerCount > TeamLayout::kMaxSquad)
             Broken("a squad is larger than the model holds");
         for (std::size_t i = 0; i < team->m_wPlayerCount; ++i) {
@@ -30,9 +28,7 @@ void CheckLoadedGame(const CGame& game)
         }
     }
     // What the tree and the lists show for every player.
-    for (const auto& player : game.m_players) {
-        if (!player)
-            continue;
+    for (const CPlayer* player : game.Players()) {
         (void)game.PlayerLabel(*player);
         (void)player->GetTypeAbbrev();
         if (player->GetImageIndex() < 0 || player->GetImageIndex() > 8)
@@ -51,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!status) {
         if (status.message().empty())
             Broken("a refused load has no message");
-        if (game.IsLoaded() || !game.m_players.empty() || !game.m_teams.empty())
+        if (game.IsLoaded() || game.PlayerCount() != 0 || game.TeamCount() != 0)
             Broken("a refused load kept part of the game");
         return 0;
     }

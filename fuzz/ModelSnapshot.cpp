@@ -35,11 +35,11 @@ std::string Id(std::size_t value)
 ModelSnapshot TakeSnapshot(const CGame& game)
 {
     ModelSnapshot snapshot;
-    for (const auto id : game.m_loadedPlayerOrder)
+    for (const auto id : game.LoadedPlayerOrder())
         snapshot.players.push_back(StateOf(*game.Player(id)));
-    for (const auto id : game.m_loadedTeamOrder)
+    for (const auto id : game.LoadedTeamOrder())
         snapshot.teams.push_back(StateOf(*game.Team(id)));
-    snapshot.nameLists = {game.m_teamNames, game.m_teamShortNames, game.m_teamAbbrevs};
+    snapshot.nameLists = {game.NameList(0), game.NameList(1), game.NameList(2)};
     return snapshot;
 }
 
@@ -59,15 +59,15 @@ ModelSnapshot ExpectedAfterReload(const CGame& game, const std::vector<std::uint
         }
     }
 
-    const std::vector<std::string>* model[3] = {&game.m_teamNames, &game.m_teamShortNames, &game.m_teamAbbrevs};
     for (std::size_t list = 0; list < 3; ++list) {
+        const auto& model = game.NameList(list);
         auto& names = expected.nameLists[list];
         names.clear();
         for (std::size_t i = 0; i < listLengths[list]; ++i) {
             const std::uint16_t id = headerIds[i];
             if (names.size() <= id)
                 names.resize(id + 1u);
-            names[id] = id < model[list]->size() ? (*model[list])[id] : std::string();
+            names[id] = id < model.size() ? model[id] : std::string();
         }
     }
     for (auto& team : expected.teams) {

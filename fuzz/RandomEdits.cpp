@@ -32,7 +32,7 @@ std::string RandomName(Rng& rng)
 
 std::string RenameRandomPlayer(GameEdit& edit, Rng& rng)
 {
-    const auto id = rng.Pick(edit.Game().m_loadedPlayerOrder);
+    const auto id = rng.Pick(edit.Game().LoadedPlayerOrder());
     CPlayer& player = *edit.Player(id);
     std::string* fields[3] = {&player.m_strGivenNames, &player.m_strFamilyName, &player.m_strInitials};
     const int field = rng.Between(0, 2);
@@ -45,9 +45,9 @@ std::string RenameRandomPlayer(GameEdit& edit, Rng& rng)
 std::string MoveRandomPlayer(GameEdit& edit, Rng& rng)
 {
     const CGame& game = edit.Game();
-    const auto id = rng.Pick(game.m_loadedPlayerOrder);
+    const auto id = rng.Pick(game.LoadedPlayerOrder());
     const std::uint16_t from = game.Player(id)->Team();
-    const std::uint16_t to = game.m_loadedTeamOrder.empty() || OneIn(rng, 4) ? kNoTeam : rng.Pick(game.m_loadedTeamOrder);
+    const std::uint16_t to = game.LoadedTeamOrder().empty() || OneIn(rng, 4) ? kNoTeam : rng.Pick(game.LoadedTeamOrder());
     const auto status = edit.MovePlayer(id, from, to);
     return "move player " + std::to_string(id) + " from " + std::to_string(from) + " to " + std::to_string(to)
         + (status ? "" : " refused: " + status.message());
@@ -57,7 +57,7 @@ std::string RenameRandomTeam(GameEdit& edit, const std::vector<std::uint16_t>& h
 {
     const CGame& game = edit.Game();
     std::vector<std::uint16_t> named;
-    for (const auto id : game.m_loadedTeamOrder)
+    for (const auto id : game.LoadedTeamOrder())
         if (std::find(headerIds.begin(), headerIds.end(), id) != headerIds.end())
             named.push_back(id);
     if (named.empty())
@@ -78,15 +78,15 @@ std::string RenameRandomTeam(GameEdit& edit, const std::vector<std::uint16_t>& h
 std::string ChangeRandomRecordByte(GameEdit& edit, Rng& rng)
 {
     const CGame& game = edit.Game();
-    if (!game.m_loadedTeamOrder.empty() && OneIn(rng, 3)) {
-        const auto id = rng.Pick(game.m_loadedTeamOrder);
+    if (!game.LoadedTeamOrder().empty() && OneIn(rng, 3)) {
+        const auto id = rng.Pick(game.LoadedTeamOrder());
         const auto offset = static_cast<std::size_t>(rng.Between(0, static_cast<int>(TeamLayout::kSize) - 1));
         edit.Team(id)->m_teamRecord[offset] = rng.Byte();
         return "team " + std::to_string(id) + " record byte " + std::to_string(offset);
     }
     // Every byte but the team id (moves own it) and the continuation tag
     // (the file's chain of records, never edited).
-    const auto id = rng.Pick(game.m_loadedPlayerOrder);
+    const auto id = rng.Pick(game.LoadedPlayerOrder());
     auto offset = static_cast<std::size_t>(rng.Between(0, static_cast<int>(PlayerLayout::wNextTag) - 3));
     if (offset >= PlayerLayout::wTeam)
         offset += 2;
@@ -100,7 +100,7 @@ std::string ChangeRandomRecordByte(GameEdit& edit, Rng& rng)
 std::vector<RandomEdit> ApplyRandomEdits(CGame& game, const std::vector<std::uint16_t>& headerIds, Rng& rng)
 {
     std::vector<RandomEdit> done;
-    if (game.m_loadedPlayerOrder.empty())
+    if (game.LoadedPlayerOrder().empty())
         return done;
     for (int count = rng.Between(1, 8); count > 0; --count) {
         GameEdit edit(game);

@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Broken("an undo was refused", edits);
         after[applied - 1] = expectedNow();
     }
-    if (game.m_bModified)
+    if (game.IsModified())
         Broken("undoing every edit left the game modified", edits);
     std::size_t applied = 0;
     for (int moves = steps.empty() ? 0 : rng.Between(0, 12); moves > 0; --moves) {

@@ -30,12 +30,22 @@ GameStatus NamingFile(const char* action, const std::string& path, GameStatus st
 CGame::CGame() = default;
 CGame::~CGame() = default;
 
-CPlayer* CGame::Player(std::uint32_t id) const
+const CPlayer* CGame::Player(std::uint32_t id) const
 {
     return id < m_players.size() ? m_players[id].get() : nullptr;
 }
 
-CTeam* CGame::Team(std::uint32_t id) const
+const CTeam* CGame::Team(std::uint32_t id) const
+{
+    return id < m_teams.size() ? m_teams[id].get() : nullptr;
+}
+
+CPlayer* CGame::WritablePlayer(std::uint32_t id)
+{
+    return id < m_players.size() ? m_players[id].get() : nullptr;
+}
+
+CTeam* CGame::WritableTeam(std::uint32_t id)
 {
     return id < m_teams.size() ? m_teams[id].get() : nullptr;
 }
@@ -58,7 +68,7 @@ const std::vector<std::string>& CGame::NameList(std::size_t list) const
     return *lists.at(list);
 }
 
-std::vector<std::string>& CGame::NameList(std::size_t list)
+std::vector<std::string>& CGame::WritableNameList(std::size_t list)
 {
     return const_cast<std::vector<std::string>&>(std::as_const(*this).NameList(list));
 }
@@ -91,7 +101,6 @@ void CGame::FreeGameData()
 void CGame::ClearTables()
 {
     ++m_loadGeneration;
-    m_nCurPlayer = -1;
     m_players.clear();
     m_teams.clear();
     m_loadedPlayerOrder.clear();
@@ -101,17 +110,12 @@ void CGame::ClearTables()
     m_source.Forget();
 }
 
-GameStatus CGame::LoadGameFile(const std::string& path)
+GameStatus CGame::LoadGameFile(const std::string& requestedPath)
 {
-    m_strGameFile = path;
-    return LoadGameFile();
-}
-
-GameStatus CGame::LoadGameFile()
-{
+    const std::string path = requestedPath; // a copy: it may be GameFile() itself
     ClearTables();
     m_bModified = 0;
-    const std::string path = m_strGameFile;
+    m_strGameFile = path;
 
     std::shared_ptr<const FileBytes> bytes;
     GameFileLayout layout;
@@ -134,30 +138,22 @@ GameStatus CGame::LoadGameFile()
     return status;
 }
 
-GameStatus CGame::SaveGameFile(const std::string& newPath)
+GameStatus CGame::SaveGameFile(const std::string& newPath, const std::optional<Backups::Settings>& backups)
 {
     if (!IsLoaded())
         return GameStatus::Failure("No game file is loaded.");
-    const std::string source = m_strGameFile;
     const std::string target = newPath.empty() ? m_strGameFile : newPath;
-
-    SourceSnapshot::Source from;
-    GameFileLayout scratchLayout;
-    if (auto status = m_source.Current(source, from, scratchLayout); !status)
-        return status;
-    if (auto status = GameFileWriter::CheckSource(*this, *from.layout); !status)
-        return NamingFile("Cannot save", target, status);
-    if (auto status = FileIO::CheckWritableTarget(target); !status)
-        return status;
-
-    FileIO::SafeFileWriter out(target);
-    if (auto status = out.Open(); !status)
-        return status;
-    if (auto status = GameFileWriter::Write(*this, from.bytes->Span(), *from.layout, out); !status)
-        return status;
-    if (auto status = out.Commit(); !status)
+    // Decided before the rename: afterwards the target is the new file.
+    const auto backUpOldFile = [&] {
+        const bool backUp = backups && !m_source.HoldsLastSave(target) && FileIO::StampOf(target).valid;
+        auto status = backUp ? Backups::BackUp(target, *backups) : GameStatus();
+        return status ? status : GameStatus::Failure(status.message() + " Nothing was saved; the file is unchanged.");
+    };
+    if (auto status = WriteModel(target, backUpOldFile, {}); !status)
         return status;
     m_source.Saved(target);
+    if (backups)
+        Backups::Prune(target, *backups);
 
     m_strGameFile = target;
     for (auto& player : m_players)
@@ -170,6 +166,35 @@ GameStatus CGame::SaveGameFile(const std::string& newPath)
     ++m_saveGeneration;
     Notify({.saved = true});
     return {};
+}
+
+GameStatus CGame::WriteCopy(const std::string& path, const BaseReader& base) const
+{
+    if (!IsLoaded())
+        return GameStatus::Failure("No game file is loaded.");
+    return WriteModel(path, {}, base);
+}
+
+GameStatus CGame::WriteModel(const std::string& target, const std::function<GameStatus()>& beforeReplace,
+    const BaseReader& base) const
+{
+    SourceSnapshot::Source from;
+    GameFileLayout scratchLayout;
+    if (auto status = m_source.Current(m_strGameFile, from, scratchLayout); !status)
+        return status;
+    if (auto status = GameFileWriter::CheckSource(*this, *from.layout); !status)
+        return NamingFile("Cannot save", target, status);
+    if (auto status = FileIO::CheckWritableTarget(target); !status)
+        return status;
+
+    FileIO::SafeFileWriter out(target);
+    if (auto status = out.Open(); !status)
+        return status;
+    if (auto status = GameFileWriter::Write(*this, from.bytes->Span(), *from.layout, out); !status)
+        return status;
+    if (base)
+        base(from.bytes->Span());
+    return out.Commit(beforeReplace);
 }
 
 void CGame::MarkPlayerModified(std::uint32_t playerId)

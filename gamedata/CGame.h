@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Backups.h"
 #include "CPlayer.h"
 #include "CTeam.h"
 #include "GameChange.h"
@@ -8,18 +9,22 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <ranges>
+#include <span>
 #include <string>
 #include <vector>
 
 class GameEdit;
 
 // The one loaded game: the player and team tables, the team-name lists, the
-// loaded file's path, the current player and the modified flag. The tables
-// own their records; they are filled only by LoadGameFile and emptied by
-// FreeGameData. Ids index the tables; empty slots are null. Every change of
-// a loaded game goes through a GameEdit, which can roll it back and yields
-// the undo record of it.
+// loaded file's path and the modified flag. The tables own their records;
+// they are filled only by LoadGameFile and emptied by FreeGameData. Ids
+// index the tables; empty slots are null. From outside the core all of it
+// is read-only: every change of a loaded game goes through a GameEdit,
+// which can roll it back and yields the undo record of it.
 //
 // Ownership:  CGame ──owns──> CPlayer / CTeam records
 //               └──informs──> GameObservers (typed changes; any number)
@@ -31,15 +36,6 @@ public:
     CGame(const CGame&) = delete;
     CGame& operator=(const CGame&) = delete;
 
-    std::uint32_t m_bModified = 0;
-    std::string m_strGameFile;
-    int m_nCurPlayer = -1;
-    std::vector<std::unique_ptr<CTeam>> m_teams;
-    std::vector<std::unique_ptr<CPlayer>> m_players;
-    std::vector<std::string> m_teamNames;
-    std::vector<std::string> m_teamShortNames;
-    std::vector<std::string> m_teamAbbrevs;
-
     // Observers hear of every committed edit, undo and redo, and of loads,
     // FreeGameData and saves. The token removes the observer again.
     std::size_t AddObserver(GameObserver observer);
@@ -50,16 +46,27 @@ public:
     std::uint64_t LoadGeneration() const { return m_loadGeneration; }
     std::uint64_t SaveGeneration() const { return m_saveGeneration; }
 
-    // Loads m_strGameFile. On failure nothing stays loaded, m_strGameFile is
-    // empty and the status carries the message to show.
-    GameStatus LoadGameFile();
-    // Convenience: sets m_strGameFile, then loads.
+    // Loads the file at path, which becomes GameFile(). On failure nothing
+    // stays loaded, GameFile() is empty and the status carries the message
+    // to show.
     GameStatus LoadGameFile(const std::string& path);
 
-    // Writes the model into m_strGameFile, or into newPath (which then
-    // becomes m_strGameFile). Safe: the target is replaced in one step only
-    // when the whole file was written; on failure it is untouched.
-    GameStatus SaveGameFile(const std::string& newPath = {});
+    // Writes the model into GameFile(), or into newPath (which then becomes
+    // GameFile()). Safe: the target is replaced in one step only
+    // when the whole file was written; on failure it is untouched. With
+    // backup settings, a target that exists and is not this game's own last
+    // save (the first save since the load, a Save As over another file) is
+    // copied into the backups folder before it is replaced; a backup that
+    // cannot be written refuses the save. Old backups are pruned after it.
+    GameStatus SaveGameFile(const std::string& newPath = {},
+        const std::optional<Backups::Settings>& backups = std::nullopt);
+
+    // Writes the model into path as a save would, safely, but leaves the
+    // game as it is: GameFile(), the modified flags and the file the next
+    // save checks stay (the recovery copy of unsaved edits). `base` sees the
+    // bytes of the file on disk the copy was made from.
+    using BaseReader = std::function<void(std::span<const std::uint8_t> base)>;
+    GameStatus WriteCopy(const std::string& path, const BaseReader& base = {}) const;
 
     void FreeGameData();
 
@@ -68,35 +75,72 @@ public:
     void MarkPlayerModified(std::uint32_t playerId);
 
     // Table look-ups that tolerate any id: null for a missing record.
-    CPlayer* Player(std::uint32_t id) const;
-    CTeam* Team(std::uint32_t id) const;
+    const CPlayer* Player(std::uint32_t id) const;
+    const CTeam* Team(std::uint32_t id) const;
+    // The table sizes, empty slots included: every id is below them.
+    std::size_t PlayerCount() const { return m_players.size(); }
+    std::size_t TeamCount() const { return m_teams.size(); }
+    // The records present (empty slots skipped), in id order.
+    auto Players() const;
+    auto Teams() const;
     // The name at an index of a name list; empty outside the list.
     const std::string& TeamName(std::size_t id) const;
     // A team-name list: 0 full names, 1 short names, 2 abbreviations.
     const std::vector<std::string>& NameList(std::size_t list) const;
 
+    // The loaded file's path; empty when none is loaded.
+    const std::string& GameFile() const { return m_strGameFile; }
     bool IsLoaded() const { return !m_strGameFile.empty(); }
+    // Some record or name changed since the load or the last save.
+    bool IsModified() const { return m_bModified != 0; }
 
     // The player and team ids in file order, as loaded: the writer checks
     // the file on disk against them before it writes anything.
-    std::vector<std::uint16_t> m_loadedPlayerOrder;
-    std::vector<std::uint16_t> m_loadedTeamOrder;
+    const std::vector<std::uint16_t>& LoadedPlayerOrder() const { return m_loadedPlayerOrder; }
+    const std::vector<std::uint16_t>& LoadedTeamOrder() const { return m_loadedTeamOrder; }
 
-    // The ids whose names the header's lists hold (full names, short names,
-    // abbreviations), as loaded: the file has a place for these names only.
-    std::array<std::vector<std::uint16_t>, 3> m_headerNameIds;
+    // The ids whose names a header list holds, as loaded: the file has a
+    // place for these names only.
+    const std::vector<std::uint16_t>& HeaderNameIds(std::size_t list) const { return m_headerNameIds.at(list); }
     bool HasNameSlot(std::size_t list, std::uint16_t id) const;
 
     // The label the tree shows for a player: display name, "*" if modified.
     std::string PlayerLabel(const CPlayer& player) const;
 
 private:
+    // The only writers: the edit transaction, its undo records and the reader.
     friend class GameEdit;
     friend class GameUndoRecord;
+    friend class GameFileReader;
 
+    template <typename Record>
+    static auto Present(const std::vector<std::unique_ptr<Record>>& table)
+    {
+        return table | std::views::filter([](const auto& slot) { return slot != nullptr; })
+            | std::views::transform([](const auto& slot) -> const Record* { return slot.get(); });
+    }
+
+    // The writer's run shared by saves and copies: the model streamed over
+    // the file it came from into target, replaced once beforeReplace agrees.
+    GameStatus WriteModel(const std::string& target, const std::function<GameStatus()>& beforeReplace,
+        const BaseReader& base) const;
+    CPlayer* WritablePlayer(std::uint32_t id);
+    CTeam* WritableTeam(std::uint32_t id);
+    std::vector<std::string>& WritableNameList(std::size_t list);
     void ClearTables();
-    std::vector<std::string>& NameList(std::size_t list);
     void Notify(const GameChange& change);
+
+    std::uint32_t m_bModified = 0;
+    std::string m_strGameFile;
+    std::vector<std::unique_ptr<CTeam>> m_teams;
+    std::vector<std::unique_ptr<CPlayer>> m_players;
+    std::vector<std::string> m_teamNames;
+    std::vector<std::string> m_teamShortNames;
+    std::vector<std::string> m_teamAbbrevs;
+    std::vector<std::uint16_t> m_loadedPlayerOrder;
+    std::vector<std::uint16_t> m_loadedTeamOrder;
+    // Per list: full names, short names, abbreviations.
+    std::array<std::vector<std::uint16_t>, 3> m_headerNameIds;
 
     std::vector<std::pair<std::size_t, GameObserver>> m_observers;
     std::size_t m_nextObserverToken = 1;
@@ -105,3 +149,13 @@ private:
     std::uint64_t m_saveGeneration = 0;
     SourceSnapshot m_source; // what the file held when loaded or last saved
 };
+
+inline auto CGame::Players() const
+{
+    return Present(m_players);
+}
+
+inline auto CGame::Teams() const
+{
+    return Present(m_teams);
+}

@@ -95,6 +95,12 @@ std::filesystem::path PathFromUtf8(const std::string& utf8)
     return PathOf(utf8);
 }
 
+std::string Utf8FromPath(const std::filesystem::path& path)
+{
+    const auto text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 std::string LastErrorText()
 {
     return std::generic_category().message(errno);
@@ -183,6 +189,37 @@ GameStatus ReadWholeFile(const std::string& path, const RoomFor& room)
     }
     std::fclose(file);
     return status;
+}
+
+GameStatus StreamFileInto(const std::string& path, ByteSink& out)
+{
+    std::FILE* file = OpenStdio(path, "rb");
+    if (!file)
+        return GameStatus::Failure("Cannot open " + Quote(path) + ": " + LastErrorText() + ".");
+    std::vector<std::uint8_t> block(kWriteBlock);
+    GameStatus status;
+    while (status) {
+        const std::size_t got = std::fread(block.data(), 1, block.size(), file);
+        if (got > 0)
+            status = out.Write(block.data(), got);
+        if (got < block.size()) {
+            if (std::ferror(file))
+                status = GameStatus::Failure("Cannot read " + Quote(path) + ": " + LastErrorText() + ".");
+            break;
+        }
+    }
+    std::fclose(file);
+    return status;
+}
+
+GameStatus WriteWholeFile(const std::string& path, std::string_view text)
+{
+    SafeFileWriter out(path);
+    if (auto status = out.Open(); !status)
+        return status;
+    if (auto status = out.Write(text.data(), text.size()); !status)
+        return status;
+    return out.Commit();
 }
 
 GameStatus CheckWritableTarget(const std::string& path)
@@ -305,7 +342,7 @@ void SafeFileWriter::StartWriteback()
     m_nWritebackFrom = m_nWritten;
 }
 
-GameStatus SafeFileWriter::Commit()
+GameStatus SafeFileWriter::Commit(const std::function<GameStatus()>& beforeReplace)
 {
     if (auto status = FlushBuffer(); !status)
         return status;
@@ -321,6 +358,12 @@ GameStatus SafeFileWriter::Commit()
     if (!synced || !closed) {
         m_bFailed = true;
         return GameStatus::Failure("Cannot save " + Quote(m_strTarget) + ": " + LastErrorText() + ".");
+    }
+    if (beforeReplace) {
+        if (auto status = beforeReplace(); !status) {
+            m_bFailed = true;
+            return status;
+        }
     }
 #ifdef _WIN32
     const bool replaced = MoveFileExW(PathOf(m_strTempPath).c_str(), PathOf(m_strTarget).c_str(),

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The small platform layer of the core: whole-file reading and the safe
@@ -32,6 +33,8 @@ FileStamp StampOf(const std::string& path);
 // Windows this is the wide name, so names outside the system's code page
 // open too; give it to std::filesystem and the standard streams.
 std::filesystem::path PathFromUtf8(const std::string& utf8);
+// And back: a path as the UTF-8 name the programs pass around.
+std::string Utf8FromPath(const std::filesystem::path& path);
 
 // Reads the whole file in one go. Fails with a message naming the file.
 GameStatus ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out);
@@ -44,6 +47,9 @@ GameStatus ReadWholeFile(const std::string& path, const RoomFor& room);
 // the target ("Orb" prefix); Commit flushes it to disk and renames it over
 // the target in one step. Destroying an uncommitted writer deletes the
 // temporary file, so a failed save never leaves anything behind.
+// beforeReplace runs once the temporary file is complete and on disk, just
+// before the rename (a backup of the old file goes there); its failure
+// refuses the replacement.
 class SafeFileWriter : public ByteSink
 {
 public:
@@ -54,7 +60,7 @@ public:
 
     GameStatus Open();
     GameStatus Write(const void* data, std::size_t size) override;
-    GameStatus Commit();
+    GameStatus Commit(const std::function<GameStatus()>& beforeReplace = {});
     const std::string& TempPath() const { return m_strTempPath; }
 
 private:
@@ -71,6 +77,13 @@ private:
     std::uint64_t m_nWritten = 0;
     std::uint64_t m_nWritebackFrom = 0;
 };
+
+// Copies the file at path into out, in blocks (a large file is never held
+// whole). Fails with a message naming the file.
+GameStatus StreamFileInto(const std::string& path, ByteSink& out);
+
+// Replaces (or makes) the file at path with text, safely, as SafeFileWriter does.
+GameStatus WriteWholeFile(const std::string& path, std::string_view text);
 
 // Fails with a message when the file at path exists but may not be
 // replaced (read-only, not a regular file, not writable by this user).

@@ -119,16 +119,14 @@ void CheckFileSquads(std::span<const std::uint8_t> data, const GameFileLayout& l
 void CheckGameSquads(const CGame& game, Findings& found)
 {
     Listings listings;
-    for (const auto& team : game.m_teams) {
-        if (!team)
-            continue;
+    for (const CTeam* team : game.Teams()) {
         for (std::size_t i = 0; i < team->m_wPlayerCount; ++i)
             if (team->m_squad[i] <= 0xFFFF)
                 ++listings[static_cast<std::uint16_t>(team->m_squad[i])][team->m_wId];
     }
     std::vector<std::pair<std::uint16_t, std::uint16_t>> players;
-    for (const auto& player : game.m_players)
-        if (player && player->m_nId <= 0xFFFF)
+    for (const CPlayer* player : game.Players())
+        if (player->m_nId <= 0xFFFF)
             players.emplace_back(static_cast<std::uint16_t>(player->m_nId), player->Team());
     CheckSquads(listings, players, found);
 }
@@ -136,9 +134,7 @@ void CheckGameSquads(const CGame& game, Findings& found)
 void CheckTeams(const CGame& game, Findings& found)
 {
     static const char* const kRoles[4] = {"captain", "keeper", "open_bowler_1", "open_bowler_2"};
-    for (const auto& team : game.m_teams) {
-        if (!team)
-            continue;
+    for (const CTeam* team : game.Teams()) {
         std::set<std::uint32_t> seen;
         for (std::size_t place = 0; place < team->m_firstXI.size(); ++place) {
             const std::uint32_t id = team->m_firstXI[place];
@@ -163,17 +159,15 @@ void CheckTeams(const CGame& game, Findings& found)
                     + kUseBackup);
         }
     }
-    for (const auto& player : game.m_players) {
-        if (player && player->m_nId > 0xFFFF)
+    for (const CPlayer* player : game.Players()) {
+        if (player->m_nId > 0xFFFF)
             found.Player(player->m_nId, std::string("the id does not fit in 16 bits.") + kUseBackup);
     }
 }
 
 void AddCareers(const CGame& game, std::vector<Finding>& findings)
 {
-    for (const auto& player : game.m_players) {
-        if (!player)
-            continue;
+    for (const CPlayer* player : game.Players()) {
         auto career = CheckCareer(*player);
         findings.insert(findings.end(), std::make_move_iterator(career.begin()), std::make_move_iterator(career.end()));
     }

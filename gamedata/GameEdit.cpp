@@ -61,12 +61,12 @@ GameStatus GameEdit::Within(CGame& game, const std::function<GameStatus(GameEdit
 
 CPlayer* GameEdit::Player(std::uint32_t id)
 {
-    return Touch(m_open ? m_game.Player(id) : nullptr, id, m_game.m_players.size(), m_playerSlot, m_players);
+    return Touch(m_open ? m_game.WritablePlayer(id) : nullptr, id, m_game.m_players.size(), m_playerSlot, m_players);
 }
 
 CTeam* GameEdit::Team(std::uint32_t id)
 {
-    return Touch(m_open ? m_game.Team(id) : nullptr, id, m_game.m_teams.size(), m_teamSlot, m_teams);
+    return Touch(m_open ? m_game.WritableTeam(id) : nullptr, id, m_game.m_teams.size(), m_teamSlot, m_teams);
 }
 
 void GameEdit::TouchNames()
@@ -83,7 +83,7 @@ void GameEdit::SetTeamName(std::size_t list, std::uint16_t id, const std::string
     if (!m_open)
         return;
     TouchNames();
-    auto& names = m_game.NameList(list);
+    auto& names = m_game.WritableNameList(list);
     const bool seen = std::any_of(m_names.begin(), m_names.end(),
         [&](const auto& image) { return image.list == list && image.id == id; });
     if (!seen)
@@ -217,13 +217,13 @@ void GameEdit::Rollback()
     for (auto image = m_teams.rbegin(); image != m_teams.rend(); ++image)
         *m_game.m_teams[image->id] = image->before;
     for (const auto& image : m_names) {
-        auto& list = m_game.NameList(image.list);
+        auto& list = m_game.WritableNameList(image.list);
         if (image.id < list.size())
             list[image.id] = image.before;
     }
     if (m_namesTouched) {
         for (std::size_t list = 0; list < m_listSizeBefore.size(); ++list)
-            m_game.NameList(list).resize(m_listSizeBefore[list]);
+            m_game.WritableNameList(list).resize(m_listSizeBefore[list]);
     }
     m_game.m_bModified = m_gameModifiedBefore;
     Close();

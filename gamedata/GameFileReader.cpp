@@ -23,9 +23,7 @@ void StoreAt(std::vector<T>& table, std::size_t index, T value)
 
 } // namespace
 
-namespace GameFileReader {
-
-void ReadPlayer(CGame& game, const std::shared_ptr<const FileBytes>& bytes, const PlayerEntryLayout& entry)
+void GameFileReader::ReadPlayer(CGame& game, const std::shared_ptr<const FileBytes>& bytes, const PlayerEntryLayout& entry)
 {
     const auto data = bytes->Span();
     auto player = std::make_unique<CPlayer>();
@@ -39,7 +37,7 @@ void ReadPlayer(CGame& game, const std::shared_ptr<const FileBytes>& bytes, cons
     game.m_loadedPlayerOrder.push_back(entry.id);
 }
 
-void ReadTeams(CGame& game, std::span<const std::uint8_t> data, const GameFileLayout& layout)
+void GameFileReader::ReadTeams(CGame& game, std::span<const std::uint8_t> data, const GameFileLayout& layout)
 {
     std::vector<std::string>* lists[3] = {&game.m_teamNames, &game.m_teamShortNames, &game.m_teamAbbrevs};
     for (auto* list : lists)
@@ -56,7 +54,7 @@ void ReadTeams(CGame& game, std::span<const std::uint8_t> data, const GameFileLa
         if (!entry.isTeam)
             continue;
         for (const auto id : entry.squad)
-            game.Player(id)->SetTeam(entry.id);
+            game.WritablePlayer(id)->SetTeam(entry.id);
 
         auto team = std::make_unique<CTeam>();
         team->m_wId = entry.id;
@@ -72,5 +70,3 @@ void ReadTeams(CGame& game, std::span<const std::uint8_t> data, const GameFileLa
         game.m_loadedTeamOrder.push_back(entry.id);
     }
 }
-
-} // namespace GameFileReader

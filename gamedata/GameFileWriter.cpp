@@ -95,13 +95,13 @@ struct Renames
 GameStatus WriteHeader(const CGame& game, const HeaderLayout& header, Emitter& out, Renames& renames)
 {
     ORBEK_TRY(out.Copy(0, 2 + 2 * header.ids.size()));
-    const std::vector<std::string>* lists[3] = {&game.m_teamNames, &game.m_teamShortNames, &game.m_teamAbbrevs};
     for (int list = 0; list < 3; ++list) {
+        const auto& names = game.NameList(static_cast<std::size_t>(list));
         const auto& spans = header.names[list];
         ORBEK_TRY(out.U16(static_cast<std::uint16_t>(spans.size())));
         for (std::size_t i = 0; i < spans.size(); ++i) {
             const std::uint16_t id = header.ids[i];
-            const std::string& name = id < lists[list]->size() ? (*lists[list])[id] : std::string();
+            const std::string& name = id < names.size() ? names[id] : std::string();
             if (list == 0) {
                 std::string oldName = out.SourceText(spans[i]);
                 if (oldName != name)
@@ -236,22 +236,22 @@ namespace GameFileWriter {
 GameStatus CheckSource(const CGame& game, const GameFileLayout& source)
 {
     static const char* const kChanged = "The file has changed on disk since it was loaded";
-    if (source.players.size() != game.m_loadedPlayerOrder.size())
+    if (source.players.size() != game.LoadedPlayerOrder().size())
         return GameStatus::Failure(std::string(kChanged) + ": it holds " + std::to_string(source.players.size())
-            + " players instead of " + std::to_string(game.m_loadedPlayerOrder.size()) + ". Nothing was written.");
+            + " players instead of " + std::to_string(game.LoadedPlayerOrder().size()) + ". Nothing was written.");
     for (std::size_t i = 0; i < source.players.size(); ++i) {
-        if (source.players[i].id != game.m_loadedPlayerOrder[i] || !game.Player(source.players[i].id))
+        if (source.players[i].id != game.LoadedPlayerOrder()[i] || !game.Player(source.players[i].id))
             return GameStatus::Failure(std::string(kChanged) + ": its players are not the ones loaded. Nothing was written.");
     }
     std::size_t teams = 0;
     for (const auto& entry : source.teamEntries) {
         if (!entry.isTeam)
             continue;
-        if (teams >= game.m_loadedTeamOrder.size() || entry.id != game.m_loadedTeamOrder[teams] || !game.Team(entry.id))
+        if (teams >= game.LoadedTeamOrder().size() || entry.id != game.LoadedTeamOrder()[teams] || !game.Team(entry.id))
             return GameStatus::Failure(std::string(kChanged) + ": its teams are not the ones loaded. Nothing was written.");
         ++teams;
     }
-    if (teams != game.m_loadedTeamOrder.size())
+    if (teams != game.LoadedTeamOrder().size())
         return GameStatus::Failure(std::string(kChanged) + ": its teams are not the ones loaded. Nothing was written.");
 
     // What the file's strings can hold.
@@ -263,9 +263,8 @@ GameStatus CheckSource(const CGame& game, const GameFileLayout& source)
                     + " are longer than the game can store (255 characters).");
         }
     }
-    const std::vector<std::string>* lists[3] = {&game.m_teamNames, &game.m_teamShortNames, &game.m_teamAbbrevs};
-    for (const auto* list : lists) {
-        for (const auto& name : *list) {
+    for (std::size_t list = 0; list < 3; ++list) {
+        for (const auto& name : game.NameList(list)) {
             if (name.size() > kMaxString)
                 return GameStatus::Failure("The team name " + Quoted(name.substr(0, 40))
                     + "... is longer than the game can store (255 characters).");

@@ -72,9 +72,9 @@ bool GameUndoRecord::Apply(CGame& game, Side side) const
     }
     if (m_listsTouched) {
         for (std::size_t list = 0; list < m_listSizeBefore.size(); ++list)
-            game.NameList(list).resize(before ? m_listSizeBefore[list] : m_listSizeAfter[list]);
+            game.WritableNameList(list).resize(before ? m_listSizeBefore[list] : m_listSizeAfter[list]);
         for (const auto& image : m_names) {
-            auto& names = game.NameList(image.list);
+            auto& names = game.WritableNameList(image.list);
             if (image.id < names.size())
                 names[image.id] = before ? image.before : image.after;
         }

@@ -218,7 +218,7 @@ bool NamesSomething(const CGame& game, FieldRef ref, std::int64_t number)
     const auto id = static_cast<std::uint32_t>(number);
     switch (ref) {
     case FieldRef::Team: return game.Team(id) != nullptr;
-    case FieldRef::TeamName: return id < game.m_teamNames.size();
+    case FieldRef::TeamName: return id < game.NameList(0).size();
     case FieldRef::Player: return game.Player(id) != nullptr;
     case FieldRef::None: break;
     }

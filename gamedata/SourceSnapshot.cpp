@@ -15,6 +15,7 @@ GameStatus ChangedOnDisk(const std::string& path)
 void SourceSnapshot::Loaded(const FileIO::FileStamp& stamp, std::shared_ptr<const FileBytes> bytes, GameFileLayout layout)
 {
     m_stamp = stamp;
+    m_saved = false;
     m_bytes = std::move(bytes);
     m_layout = std::move(layout);
 }
@@ -26,6 +27,13 @@ void SourceSnapshot::Saved(const std::string& path)
     m_bytes.reset();
     m_layout = GameFileLayout{};
     m_stamp = FileIO::StampOf(path);
+    m_saved = true;
+}
+
+bool SourceSnapshot::HoldsLastSave(const std::string& path) const
+{
+    const FileIO::FileStamp now = FileIO::StampOf(path);
+    return m_saved && now.valid && now == m_stamp;
 }
 
 void SourceSnapshot::Forget()

@@ -32,12 +32,17 @@ public:
     void Saved(const std::string& path);
     void Forget();
 
+    // Whether the file at path is the one the last save wrote, unchanged
+    // since: replacing it again needs no backup.
+    bool HoldsLastSave(const std::string& path) const;
+
     // The file at path as it stands, provided it still holds what was
     // loaded or saved: the kept bytes, or the file read again (its layout
     // then goes into scratchLayout).
     GameStatus Current(const std::string& path, Source& source, GameFileLayout& scratchLayout) const;
 private:
     FileIO::FileStamp m_stamp;
+    bool m_saved = false; // m_stamp is a save's, not the load's
     std::shared_ptr<const FileBytes> m_bytes;
     GameFileLayout m_layout;
 };

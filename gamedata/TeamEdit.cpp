@@ -116,12 +116,4 @@ GameStatus SetNames(CGame& game, std::uint16_t teamId, const TeamNames& names)
     return GameEdit::Within(game, [&](GameEdit& edit) { return SetNames(edit, teamId, names); });
 }
 
-GameStatus SetBudget(CTeam& team, long long budget)
-{
-    if (GameStatus status = CheckBudget(budget); !status)
-        return status;
-    team.SetI32(TeamLayout::nBudget, static_cast<std::int32_t>(budget));
-    return {};
-}
-
 } // namespace TeamEdit

@@ -49,9 +49,7 @@ GameStatus SetFirstXI(GameEdit& edit, std::uint16_t teamId, const std::vector<st
 // Positions 0..10; the two opening bowlers on different positions.
 GameStatus SetRoles(GameEdit& edit, std::uint16_t teamId, const TeamRoles& roles);
 
-// For callers that write the tables themselves still: SetNames inside the
-// game's open edit or as an edit of its own; SetBudget on a team record.
+// SetNames inside the game's open edit, or as an edit of its own.
 GameStatus SetNames(CGame& game, std::uint16_t teamId, const TeamNames& names);
-GameStatus SetBudget(CTeam& team, long long budget);
 
 } // namespace TeamEdit

@@ -7,7 +7,7 @@
 #include "gamedata/CGame.h"
 #include "gamedata/Cp1252.h"
 #include "gamedata/RecordLayout.h"
-#include "shell/WindowPlacement.h"
+#include "services/WindowPlacement.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -63,9 +63,7 @@ QTreeWidget* CCopyFromDlg::List() const
 void CCopyFromDlg::FillList()
 {
     std::vector<Row> rows;
-    for (const auto& player : m_game.m_players) {
-        if (!player)
-            continue;
+    for (const CPlayer* player : m_game.Players()) {
         std::string team;
         if (player->Team() != kNoTeam)
             team = m_game.TeamName(player->Team());

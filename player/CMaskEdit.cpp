@@ -1,6 +1,6 @@
 #include "CMaskEdit.h"
 
-#include "shell/MessageService.h"
+#include "services/MessageService.h"
 
 #include <QKeyEvent>
 

@@ -10,8 +10,8 @@
 #include "document/CGameDocument.h"
 #include "gamedata/Cp1252.h"
 #include "gamedata/PlayerFields.h"
-#include "shell/HtmlHelp.h"
-#include "shell/MessageService.h"
+#include "services/HtmlHelp.h"
+#include "services/MessageService.h"
 
 #include <QButtonGroup>
 #include <QFileInfo>
@@ -141,7 +141,7 @@ void CPlayerAttributesView::ConnectMarking()
         connect(combo, &QComboBox::activated, this, &CPlayerAttributesView::MarkModifiedNow);
 }
 
-CPlayer* CPlayerAttributesView::Current() const
+const CPlayer* CPlayerAttributesView::Current() const
 {
     return m_nPlayer != 0 ? m_document.Game().Player(static_cast<std::uint32_t>(m_nPlayer)) : nullptr;
 }
@@ -198,7 +198,7 @@ void CPlayerAttributesView::LoadPlayer(const CPlayer& player)
 {
     m_nPlayer = static_cast<int>(player.m_nId);
     LoadPhoto(player);
-    m_values = PlayerForm::Fill(player, m_document.Game().m_teamNames.size());
+    m_values = PlayerForm::Fill(player, m_document.Game().NameList(0).size());
     m_shown = m_values;
     m_ui->editBirth->SetDate(m_values.birth);
     UpdateKeeperControls();
@@ -231,8 +231,9 @@ void CPlayerAttributesView::FillLists()
     QComboBox* origin = m_ui->comboOrigin;
     origin->clear();
     origin->addItem(QString());
-    for (std::size_t id = 1; id < game.m_teamNames.size(); ++id)
-        origin->addItem(CGameDocument::GameText(game.m_teamNames[id]));
+    const auto& names = game.NameList(0);
+    for (std::size_t id = 1; id < names.size(); ++id)
+        origin->addItem(CGameDocument::GameText(names[id]));
 }
 
 bool CPlayerAttributesView::StorePlayer()

@@ -111,7 +111,7 @@ private:
     bool ReadName(QLineEdit* edit, std::string& name);
     bool ReadNumber(QLineEdit* edit, long long& number);
 
-    CPlayer* Current() const;
+    const CPlayer* Current() const;
     void ConnectMarking();
 
     CGameDocument& m_document;

@@ -3,11 +3,11 @@
 #include "CPlayerAttributesView.h"
 
 #include "CCopyFromDlg.h"
+#include "CPlayerStatsDlg.h"
 #include "ui_PlayerAttributesView.h"
 
 #include "document/CGameDocument.h"
-#include "shell/MessageService.h"
-#include "teamdialogs/CPlayerStatsDlg.h"
+#include "services/MessageService.h"
 
 void CPlayerAttributesView::OnTeamChange()
 {

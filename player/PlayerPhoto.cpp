@@ -3,7 +3,7 @@
 #include "LoadBitmapFile.h"
 #include "PhotoPath.h"
 
-#include "shell/MessageService.h"
+#include "services/MessageService.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -54,5 +54,7 @@ cli set "Z:$copy" 1 salary=1234 >/dev/null
 holds "$(cli player "Z:$copy" 1 --format json)" '"salary": 1234' "set did not store the salary"
 cli validate "Z:$copy" >/dev/null
 cmp -s "$demo" "$copy" && fail "set left the copy unchanged"
+# The backup of the copy goes under %LOCALAPPDATA%, which is inside the Wine prefix.
+holds "$(cli backups "Z:$copy" --format json)" '"size": ' "set left no backup of the copy"
 
 echo "== Windows stage passed in $((SECONDS - started)) s"

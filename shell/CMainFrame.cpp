@@ -1,13 +1,13 @@
 #include "CMainFrame.h"
 
-#include "AppTitle.h"
 #include "COrbekApp.h"
 #include "COrbekStatusBar.h"
 #include "COrbekView.h"
 #include "Commands.h"
-#include "MessageService.h"
-#include "WindowPlacement.h"
 #include "player/CPlayerAttributesView.h"
+#include "services/AppTitle.h"
+#include "services/MessageService.h"
+#include "services/WindowPlacement.h"
 #include "tree/CTeamView.h"
 
 #include <QAction>
@@ -113,7 +113,7 @@ void CMainFrame::UpdateCommandUI()
 {
     const CGame& game = m_app.Game();
     const bool loaded = game.IsLoaded();
-    const bool playerSelected = game.m_nCurPlayer != -1;
+    const bool playerSelected = m_app.Document().CurrentPlayer() != -1;
     const std::pair<int, bool> rules[] = {
         {Command::kSave, m_app.Document().IsModified()},
         {Command::kSaveAs, loaded},
@@ -131,7 +131,7 @@ void CMainFrame::UpdateCommandUI()
 
 bool CMainFrame::CommitCurrentPlayer()
 {
-    const int current = m_app.Game().m_nCurPlayer;
+    const int current = m_app.Document().CurrentPlayer();
     CPlayerAttributesView* form = PlayerForm();
     return current == -1 || !form || form->ShowPlayer(current);
 }
@@ -162,7 +162,7 @@ void CMainFrame::OnOpen()
     if (chosen.isEmpty())
         return;
     m_app.LoadGameFile(QFileInfo(WithDefaultExtension(chosen, true)).absoluteFilePath());
-    // The caption follows m_strGameFile, which a failed load has emptied.
+    // The caption follows the game's file, which a failed load has emptied.
     SetCaptionFromGameFile();
     m_app.OnIdle();
 }

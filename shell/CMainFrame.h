@@ -52,6 +52,13 @@ public:
     void OnSaveAs();
     // Loads the first of the dropped files.
     void OnDropFiles(const QStringList& paths);
+    // File > "1 <path>"...: as Open of that file; a file that no longer
+    // exists leaves the list with a message instead.
+    void OnOpenRecentFile(const QString& path);
+    // Shows the list of recent files in the File menu as it is stored.
+    void UpdateRecentFileMenu();
+    // Edit > Preferences: OK stores the settings and the game folder.
+    void OnPreferences();
     void OnFind();
     void OnFindNext();
     void OnTeamProperties();
@@ -71,6 +78,7 @@ protected:
 
 private:
     void CreateActions();
+    void CreateRecentFileActions();
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
@@ -95,5 +103,6 @@ private:
     COrbekStatusBar* m_wndStatusBar = nullptr;
     QToolBar* m_wndToolBar = nullptr;
     QDockWidget* m_wndHistory = nullptr;
+    QAction* m_recentSeparator = nullptr; // below the recent files, hidden with them
     std::map<int, QAction*> m_actions;
 };

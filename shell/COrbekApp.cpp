@@ -1,13 +1,15 @@
 #include "COrbekApp.h"
 
-#include "AppTitle.h"
 #include "CMainFrame.h"
 #include "COrbekView.h"
-#include "MessageService.h"
 #include "ProfileIni.h"
-#include "WindowPlacement.h"
+#include "EditorPreferences.h"
+#include "RecentFiles.h"
 #include "player/CPlayerAttributesView.h"
 #include "res/OrbekResources.h"
+#include "services/AppTitle.h"
+#include "services/MessageService.h"
+#include "services/WindowPlacement.h"
 #include "tree/CTeamView.h"
 
 #include "extras/Artwork.h"
@@ -19,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStatusBar>
 #include <QTimer>
 
 COrbekApp::COrbekApp()
@@ -36,9 +39,6 @@ COrbekApp::~COrbekApp()
 
 bool COrbekApp::InitInstance(const QStringList& arguments)
 {
-    Game().m_nCurPlayer = -1;
-    Game().m_strGameFile.clear();
-
     QCoreApplication::setOrganizationName(QString::fromLatin1(WindowPlacement::kCompany));
     QCoreApplication::setApplicationName(QString::fromLatin1(kAppTitle));
 
@@ -60,6 +60,8 @@ bool COrbekApp::InitInstance(const QStringList& arguments)
     if (CTeamView* tree = TeamView())
         connect(tree, &CTeamView::nodeSelected, this, &COrbekApp::OnTreeSelection);
     connect(&m_document, &CGameDocument::stepApplied, this, &COrbekApp::OnStepApplied);
+    connect(&m_recovery, &RecoveryKeeper::copyFailed, m_pMainFrame.get(),
+        [frame = m_pMainFrame.get()](const QString& message) { frame->statusBar()->showMessage(message); });
     // The commands follow the "*" of the form at once, as they follow an edit.
     connect(&m_document, &CGameDocument::pendingPlayerChanged, this, &COrbekApp::OnIdle);
     connect(&m_document.History(), &QUndoStack::indexChanged, this, &COrbekApp::OnIdle);
@@ -74,8 +76,7 @@ bool COrbekApp::InitInstance(const QStringList& arguments)
     ReadGameFolder();
 
     if (!commandLineFile.isEmpty()) {
-        Game().m_strGameFile = QFileInfo(commandLineFile).absoluteFilePath().toStdString();
-        if (LoadGameFile())
+        if (LoadGameFile(QFileInfo(commandLineFile).absoluteFilePath()))
             m_pMainFrame->SetCaptionFromGameFile();
     }
 
@@ -125,11 +126,23 @@ QString COrbekApp::InitialBrowseFolder()
 
 void COrbekApp::BrowseForGameFolder()
 {
-    const QString path
-        = Messages().GetExistingDirectory(m_pMainFrame.get(), tr("Select ICC Folder"), InitialBrowseFolder());
+    const QString path = AskForGameFolder(m_pMainFrame.get());
+    if (!path.isEmpty())
+        SetGameFolder(path);
+}
+
+QString COrbekApp::AskForGameFolder(QWidget* parent, const QString& current)
+{
+    const QString path = Messages().GetExistingDirectory(parent, tr("Select ICC Folder"),
+        current.isEmpty() ? InitialBrowseFolder() : current);
     if (path.isEmpty() || !QFileInfo(path).isDir())
-        return;
-    m_document.SetGameFolder(QDir::toNativeSeparators(path));
+        return {};
+    return QDir::toNativeSeparators(path);
+}
+
+void COrbekApp::SetGameFolder(const QString& folder)
+{
+    m_document.SetGameFolder(folder);
     if (!ProfileIni::WriteString(ProfileIni::FilePath(), QString::fromLatin1(ProfileIni::kSection),
             QString::fromLatin1(ProfileIni::kFolderKey), m_document.GameFolder())) {
         Messages().ShowMessage(m_pMainFrame.get(),
@@ -156,31 +169,41 @@ CPlayerAttributesView* COrbekApp::PlayerForm() const
     return m_pMainFrame ? m_pMainFrame->PlayerForm() : nullptr;
 }
 
-bool COrbekApp::LoadGameFile()
+bool COrbekApp::LoadGameFile(const QString& path)
 {
     // Whatever the outcome, the views follow the document's reset: nothing
     // shown may still refer to the old records.
-    const GameStatus status = m_document.Load(GameFilePath());
+    const GameStatus status = m_document.Load(path);
     if (!status) {
         Messages().ShowMessage(m_pMainFrame.get(), QString::fromStdString(status.message()),
             IMessageService::Buttons::Ok, IMessageService::Icon::Warning);
+    } else {
+        NoteRecentFile();
+        m_recovery.OfferRecovery(m_pMainFrame.get());
     }
     OnIdle();
     return status.ok();
 }
 
-bool COrbekApp::LoadGameFile(const QString& path)
+void COrbekApp::NoteRecentFile()
 {
-    Game().m_strGameFile = path.toStdString();
-    return LoadGameFile();
+    RecentFiles::Add(GameFilePath());
+    if (m_pMainFrame)
+        m_pMainFrame->UpdateRecentFileMenu();
 }
 
 bool COrbekApp::SaveGameFile(const QString& newPath)
 {
-    const GameStatus status = m_document.Save(newPath);
+    const EditorPreferences preferences = EditorPreferences::Read();
+    std::optional<Backups::Settings> backups;
+    if (preferences.MakeBackups())
+        backups = Backups::Settings{preferences.BackupsToKeep(), {}};
+    const GameStatus status = m_document.Save(newPath, backups);
     if (!status)
         Messages().ShowMessage(m_pMainFrame.get(), QString::fromStdString(status.message()),
             IMessageService::Buttons::Ok, IMessageService::Icon::Warning);
+    else if (!newPath.isEmpty())
+        NoteRecentFile();
     OnIdle();
     return status.ok();
 }
@@ -230,10 +253,10 @@ void COrbekApp::OnStepApplied(const QList<quint32>& playerIds)
         return;
     }
     // The player shown stays when the step changed him, else its first one.
-    const int current = Game().m_nCurPlayer;
+    const int current = m_document.CurrentPlayer();
     const quint32 shown = current > 0 && playerIds.contains(static_cast<quint32>(current))
         ? static_cast<quint32>(current) : playerIds.front();
-    Game().m_nCurPlayer = static_cast<int>(shown);
+    m_document.SetCurrentPlayer(static_cast<int>(shown));
     if (CTeamView* tree = TeamView())
         tree->RevertToPlayerNode(shown);
     // The form was committed before the step; it shows him without another
@@ -257,14 +280,14 @@ void COrbekApp::OnTreeSelection(std::uint32_t itemData)
         // The form refused to commit and still shows its player; once the
         // click or key that moved the tree is done, it goes back.
         const int shown = form->CurrentPlayer();
-        Game().m_nCurPlayer = shown;
+        m_document.SetCurrentPlayer(shown);
         QTimer::singleShot(0, TeamView(), [view = TeamView(), shown] {
             view->RevertToPlayerNode(static_cast<std::uint32_t>(shown));
         });
     } else if (toPlayer) {
-        Game().m_nCurPlayer = static_cast<int>(itemData);
+        m_document.SetCurrentPlayer(static_cast<int>(itemData));
     } else {
-        Game().m_nCurPlayer = -1;
+        m_document.SetCurrentPlayer(-1);
         if (form)
             form->ClearForm();
     }
@@ -274,7 +297,7 @@ void COrbekApp::OnTreeSelection(std::uint32_t itemData)
 void COrbekApp::OnIdle()
 {
     if (CPlayerAttributesView* form = PlayerForm())
-        form->setEnabled(Game().m_nCurPlayer != -1);
+        form->setEnabled(m_document.CurrentPlayer() != -1);
     if (m_pMainFrame)
         m_pMainFrame->UpdateCommandUI();
 }

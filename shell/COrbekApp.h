@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecoveryKeeper.h"
 #include "document/CGameDocument.h"
 
 #include <QObject>
@@ -11,6 +12,7 @@
 class CMainFrame;
 class CPlayerAttributesView;
 class CTeamView;
+class QWidget;
 
 // The application: starts the editor, owns the game document and the main
 // window, and runs the file operations. A core operation that fails is
@@ -46,7 +48,6 @@ public:
     CPlayerAttributesView* PlayerForm() const;
 
     // Game operations. Each returns false after showing the core's message.
-    bool LoadGameFile();
     bool LoadGameFile(const QString& path);
     // Empty path: save in place. A successful Save As makes the new path the
     // loaded file.
@@ -62,6 +63,13 @@ public:
 
     // Asks for the game folder and remembers it in "Orbek.INI".
     void BrowseForGameFolder();
+    // The folder browser for the game folder, starting at `current` (where
+    // the first start starts when empty): the chosen folder with native
+    // separators, or empty when cancelled.
+    static QString AskForGameFolder(QWidget* parent, const QString& current = {});
+    // Makes the folder the document's game folder and remembers it in
+    // "Orbek.INI" (a warning when the file cannot be written).
+    void SetGameFolder(const QString& folder);
     // The About command.
     void OnAppAbout();
 
@@ -71,7 +79,7 @@ public:
     void OnIdle();
 
     // The loaded file's path (already Unicode, unlike game text).
-    QString GameFilePath() const { return QString::fromStdString(Game().m_strGameFile); }
+    QString GameFilePath() const { return QString::fromStdString(Game().GameFile()); }
     bool m_bFindMatchCase = false;
     int m_nFindDirection = 0; // 0 = Down, 1 = Up
     QString m_strFindText;
@@ -80,11 +88,14 @@ public:
 private:
     void ShowSplash();
     void ReadGameFolder();
+    // The loaded file goes to the top of the recent files.
+    void NoteRecentFile();
     // Where the folder browser starts: "C:\" where drive letters exist.
     static QString InitialBrowseFolder();
     // An undo or redo: the player it changed is shown and selected.
     void OnStepApplied(const QList<quint32>& playerIds);
 
     CGameDocument m_document;
+    RecoveryKeeper m_recovery{m_document}; // a copy of unsaved edits, offered back on open
     std::unique_ptr<CMainFrame> m_pMainFrame;
 };

@@ -34,9 +34,12 @@ inline constexpr int kStatusBar = 59393;
 inline constexpr int kCollapseTeamsTree = 32782;
 inline constexpr int kHelpContents = 32784;
 inline constexpr int kAbout = 57664;
+inline constexpr int kPreferences = 32786;
+// "1 <path>" to "4 <path>" in the File menu: kRecentFile1 + index.
+inline constexpr int kRecentFile1 = 57616;
 } // namespace Command
 
-inline constexpr std::array<CommandInfo, 17> kCommands{{
+inline constexpr std::array<CommandInfo, 18> kCommands{{
     // The undo texts name the step to undo or redo ("&Undo Edit Smith J").
     {Command::kUndo, "actionUndo", "&Undo\tCtrl+Z", "Ctrl+Z", "Undo the last step\nUndo", "undo"},
     {Command::kRedo, "actionRedo", "&Redo\tCtrl+Y", "Ctrl+Y", "Redo the step undone last\nRedo", "redo"},
@@ -65,4 +68,6 @@ inline constexpr std::array<CommandInfo, 17> kCommands{{
         "Display help contents\nHelp Contents", ""},
     {Command::kAbout, "actionAbout", "&About Orbek...", "",
         "Display program information, version number and copyright\nAbout", "about"},
+    {Command::kPreferences, "actionPreferences", "&Preferences...", "",
+        "Change the backup, recovery and game folder settings\nPreferences", ""},
 }};

@@ -49,7 +49,7 @@ void CMainFrame::OnTeamProperties()
     if (accepted && record.Empty())
         return;
     m_app.Document().AddStep(std::move(record));
-    game.m_nCurPlayer = -1;
+    m_app.Document().SetCurrentPlayer(-1);
     if (CPlayerAttributesView* form = PlayerForm())
         form->ClearForm();
     if (CTeamView* tree = TeamView())

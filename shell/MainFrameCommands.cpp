@@ -6,8 +6,9 @@
 #include "COrbekStatusBar.h"
 #include "COrbekView.h"
 #include "Commands.h"
-#include "HtmlHelp.h"
+#include "RecentFiles.h"
 #include "player/CPlayerAttributesView.h"
+#include "services/HtmlHelp.h"
 #include "tree/CTeamView.h"
 
 #include <QAction>
@@ -68,6 +69,8 @@ void CMainFrame::CreateActions()
     on(Command::kHelpContents, &CMainFrame::OnHelpContents);
     on(Command::kUndo, &CMainFrame::OnUndo);
     on(Command::kRedo, &CMainFrame::OnRedo);
+    on(Command::kPreferences, &CMainFrame::OnPreferences);
+    CreateRecentFileActions();
     connect(Action(Command::kExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(Command::kAbout), &QAction::triggered, &m_app, &COrbekApp::OnAppAbout);
 
@@ -92,10 +95,18 @@ void CMainFrame::CreateMenus()
         }
         // Menus show the state of the moment they open.
         connect(menu, &QMenu::aboutToShow, &m_app, &COrbekApp::OnIdle);
+        return menu;
     };
-    addMenu(tr("&File"), "menuFile", {Command::kOpen, Command::kSave, Command::kSaveAs, 0, Command::kExit});
+    QMenu* file = addMenu(tr("&File"), "menuFile", {Command::kOpen, Command::kSave, Command::kSaveAs, 0, Command::kExit});
+    // The recent files sit above Exit, with a separator of their own.
+    for (int i = 0; i < RecentFiles::kMaxCount; ++i)
+        file->insertAction(Action(Command::kExit), Action(Command::kRecentFile1 + i));
+    m_recentSeparator = file->insertSeparator(Action(Command::kExit));
+    UpdateRecentFileMenu();
+    // Another Orbek may have opened files since.
+    connect(file, &QMenu::aboutToShow, this, &CMainFrame::UpdateRecentFileMenu);
     addMenu(tr("&Edit"), "menuEdit", {Command::kUndo, Command::kRedo, 0, Command::kFind, Command::kFindNext, 0, Command::kTeamProperties,
-        Command::kPlayerStats, Command::kCopyFrom});
+        Command::kPlayerStats, Command::kCopyFrom, 0, Command::kPreferences});
     addMenu(tr("&View"), "menuView",
         {Command::kToolbar, Command::kStatusBar, Command::kHistory, 0, Command::kCollapseTeamsTree});
     addMenu(tr("&Help"), "menuHelp", {Command::kHelpContents, Command::kAbout});
@@ -200,7 +211,7 @@ void CMainFrame::OnCopyFrom()
 
 void CMainFrame::OnCollapseTeamsTree()
 {
-    m_app.Game().m_nCurPlayer = -1;
+    m_app.Document().SetCurrentPlayer(-1);
     if (CPlayerAttributesView* form = PlayerForm())
         form->ClearForm();
     if (CTeamView* tree = TeamView())

@@ -4,8 +4,8 @@
 
 #include "player/ListFilter.h"
 #include "player/PlayerIcons.h"
-#include "shell/MessageService.h"
-#include "shell/WindowPlacement.h"
+#include "services/MessageService.h"
+#include "services/WindowPlacement.h"
 #include "teamdialogs/HirePlayers.h"
 #include "teamdialogs/NameOrder.h"
 

@@ -3,9 +3,9 @@
 #include "ui_CTeamPropertiesDlg.h"
 
 #include "player/PlayerIcons.h"
-#include "shell/HtmlHelp.h"
-#include "shell/MessageService.h"
-#include "shell/WindowPlacement.h"
+#include "services/HtmlHelp.h"
+#include "services/MessageService.h"
+#include "services/WindowPlacement.h"
 #include "teamdialogs/CPlayerListDlg.h"
 #include "teamdialogs/FirstXIDragger.h"
 

@@ -8,8 +8,8 @@ namespace HirePlayers {
 std::vector<Candidate> Candidates(const CGame& game, int teamId)
 {
     std::vector<Candidate> rows;
-    for (const auto& player : game.m_players) {
-        if (!player || player->Team() == teamId)
+    for (const CPlayer* player : game.Players()) {
+        if (player->Team() == teamId)
             continue;
         const std::uint16_t team = player->Team();
         const std::size_t nameIndex = team != kNoTeam ? team : player->Origin();
@@ -21,7 +21,7 @@ std::vector<Candidate> Candidates(const CGame& game, int teamId)
 
 std::string Hire(CGame& game, int teamId, const std::vector<std::uint32_t>& playerIds)
 {
-    CTeam* team = game.Team(static_cast<std::uint32_t>(teamId));
+    const CTeam* team = game.Team(static_cast<std::uint32_t>(teamId));
     if (!team)
         return {};
     if (team->m_wPlayerCount + playerIds.size() > static_cast<std::size_t>(kMaxSquadForHire))

@@ -51,10 +51,8 @@ void CTeamPropertiesModel::Open()
     m_record = {};
     m_edit = std::make_unique<GameEdit>(m_game);
     m_teamOrder.clear();
-    for (const auto& team : m_game.m_teams) {
-        if (team)
-            m_teamOrder.push_back(team->m_wId);
-    }
+    for (const CTeam* team : m_game.Teams())
+        m_teamOrder.push_back(team->m_wId);
     // Equal names keep table order, as a sorted combo box inserts them.
     std::stable_sort(m_teamOrder.begin(), m_teamOrder.end(),
         [this](std::uint16_t a, std::uint16_t b) { return NameLess(m_game.Team(a)->m_strName, m_game.Team(b)->m_strName); });
@@ -333,7 +331,7 @@ CTeamPropertiesModel::OkResult CTeamPropertiesModel::Ok(const TeamFields& fields
         CommitEdit();
         return {OkOutcome::Close, {}};
     }
-    if (IsMasterDatabase(m_game.m_strGameFile))
+    if (IsMasterDatabase(m_game.GameFile()))
         return {OkOutcome::AskDatabase, TeamPropertiesMessages::kDatabaseQuestion};
     AcceptChange();
     return {OkOutcome::Close, {}};

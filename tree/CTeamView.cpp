@@ -106,11 +106,7 @@ void CTeamView::RebuildTree()
     m_bRebuilding = true;
     m_tree->setUpdatesEnabled(false);
     m_tree->clear();
-    const std::size_t teamCount = game.m_teams.size();
-    for (std::size_t i = 0; i < teamCount; ++i) {
-        const CTeam* team = game.m_teams[i].get();
-        if (!team)
-            continue;
+    for (const CTeam* team : game.Teams()) {
         QString label = CGameDocument::GameText(team->m_strName);
         if (team->m_bModified)
             label += QLatin1Char('*');
@@ -119,8 +115,8 @@ void CTeamView::RebuildTree()
             AddPlayerNode(node, team->m_squad[k], true);
     }
     QTreeWidgetItem* others = AddNode(nullptr, tr("Others"), kOthersImage, kTeamDataBase);
-    for (const auto& player : game.m_players)
-        if (player && player->Team() == kNoTeam)
+    for (const CPlayer* player : game.Players())
+        if (player->Team() == kNoTeam)
             AddPlayerNode(others, player->m_nId, false);
     m_tree->setCurrentItem(nullptr);
     m_tree->setUpdatesEnabled(true);
@@ -139,8 +135,8 @@ void CTeamView::SyncSquads(const QList<quint32>& teamIds)
         const std::uint32_t data = ItemData(node);
         std::vector<std::uint32_t> ids;
         if (data == kTeamDataBase) {
-            for (const auto& player : game.m_players)
-                if (player && player->Team() == kNoTeam)
+            for (const CPlayer* player : game.Players())
+                if (player->Team() == kNoTeam)
                     ids.push_back(player->m_nId);
         } else if (const CTeam* team = game.Team(data - kTeamDataBase); team && teamIds.contains(team->m_wId)) {
             ids.assign(team->m_squad.begin(), team->m_squad.begin() + team->m_wPlayerCount);

@@ -1,7 +1,7 @@
 // Edit > Find on the team tree: the walk itself is TeamTreeSearch's.
 #include "tree/CTeamView.h"
 
-#include "shell/MessageService.h"
+#include "services/MessageService.h"
 #include "tree/TeamTreeSearch.h"
 
 #include <QTreeWidget>

@@ -1,6 +1,6 @@
 #include "tree/TeamTreeSearch.h"
 
-#include "shell/MessageService.h"
+#include "services/MessageService.h"
 
 #include <QAbstractItemModel>
 

@@ -4,8 +4,37 @@
 #include "CliApp.h"
 #include "RealisticGame.h"
 
+#include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <sstream>
+
+namespace {
+
+// The commands that save make backups in the user's data folder: in every
+// test program that folder is a temporary one (the tool run as a process
+// inherits it), removed at the end.
+class DataFolderEnvironment : public ::testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        m_dir = std::make_unique<tg::TempDir>();
+#ifdef _WIN32
+        _putenv_s("LOCALAPPDATA", m_dir->Path().string().c_str());
+#else
+        ::setenv("XDG_DATA_HOME", m_dir->Path().c_str(), 1);
+#endif
+    }
+    void TearDown() override { m_dir.reset(); }
+
+private:
+    std::unique_ptr<tg::TempDir> m_dir;
+};
+
+[[maybe_unused]] ::testing::Environment* const kDataFolder = ::testing::AddGlobalTestEnvironment(new DataFolderEnvironment);
+
+} // namespace
 
 CliRun RunLib(const std::vector<std::string>& args)
 {

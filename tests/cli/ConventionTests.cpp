@@ -16,7 +16,7 @@ TEST(Conventions, VersionAndHelpForTheToolAndEachCommandExitZero)
     EXPECT_EQ(run.exitCode, 0);
     // A command line naming a command sets up only that command's family.
     const std::vector<std::string> commands = {"info", "players", "player", "teams", "team", "set", "move",
-        "team-set", "export", "import", "save", "validate", "diff"};
+        "team-set", "export", "import", "save", "validate", "diff", "backups"};
     EXPECT_EQ(CommandNames(), commands);
     for (const auto& command : commands) {
         EXPECT_TRUE(Contains(run.out, command)) << command;
@@ -66,7 +66,7 @@ TEST(DemoGame, EveryCommandWorksOnIt)
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{{"info", game},
              {"players", game, "--format", "json"}, {"player", game, "1"}, {"teams", game, "--format", "csv"},
              {"team", game, "1", "--format", "json"}, {"validate", game}, {"export", game, "-o", csv},
-             {"import", game, csv}, {"save", game, "-o", copy}})
+             {"import", game, csv}, {"save", game, "-o", copy}, {"backups", game}})
         EXPECT_EQ(RunExe(args).exitCode, 0) << ::testing::PrintToString(args);
     EXPECT_EQ(tg::ReadFileBytes(game), original) << "export then import of the unchanged CSV";
     EXPECT_EQ(tg::ReadFileBytes(copy), original);

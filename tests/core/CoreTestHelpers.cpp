@@ -1,5 +1,7 @@
 #include "CoreTestHelpers.h"
 
+#include "GameEdit.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -26,10 +28,10 @@ GameOnDisk::GameOnDisk(const tg::GameDescription& game, const std::string& fileN
 
 ::testing::AssertionResult NothingLoaded(const CGame& game)
 {
-    if (!game.m_strGameFile.empty())
-        return ::testing::AssertionFailure() << "m_strGameFile is " << game.m_strGameFile;
-    if (!game.m_players.empty() || !game.m_teams.empty())
-        return ::testing::AssertionFailure() << game.m_players.size() << " player slots, " << game.m_teams.size()
+    if (!game.GameFile().empty())
+        return ::testing::AssertionFailure() << "the game file is " << game.GameFile();
+    if (game.PlayerCount() != 0 || game.TeamCount() != 0)
+        return ::testing::AssertionFailure() << game.PlayerCount() << " player slots, " << game.TeamCount()
                                              << " team slots";
     return ::testing::AssertionSuccess();
 }
@@ -65,14 +67,25 @@ tg::GameDescription TinyGame(std::uint64_t seed)
 
 void RenameTeam(CGame& game, std::uint16_t teamId, const std::string& newName)
 {
-    if (game.m_teamNames.size() <= teamId)
-        game.m_teamNames.resize(teamId + 1u);
-    game.m_teamNames[teamId] = newName;
-    if (CTeam* team = game.Team(teamId)) {
-        team->m_strName = newName;
-        team->m_bModified = 1;
-    }
-    game.m_bModified = 1;
+    GameEdit::Within(game, [&](GameEdit& edit) {
+        edit.SetTeamName(0, teamId, newName);
+        if (CTeam* team = edit.Team(teamId))
+            team->m_strName = newName;
+        edit.MarkTeamModified(teamId);
+        return GameStatus();
+    });
+}
+
+void ChangePlayer(CGame& game, std::uint32_t playerId, const std::function<void(CPlayer&)>& change)
+{
+    GameEdit::Within(game, [&](GameEdit& edit) {
+        CPlayer* player = edit.Player(playerId);
+        if (!player)
+            return GameStatus::Failure("no player " + std::to_string(playerId));
+        change(*player);
+        edit.MarkPlayerModified(playerId);
+        return GameStatus();
+    });
 }
 
 bool Contains(const std::string& text, const std::string& part)

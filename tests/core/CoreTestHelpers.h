@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,8 @@ tg::GameDescription TinyGame(std::uint64_t seed = 5);
 
 // Makes a team's full name in the model what the team dialog would.
 void RenameTeam(CGame& game, std::uint16_t teamId, const std::string& newName);
+// Changes a player's record in an edit of its own and marks him modified.
+void ChangePlayer(CGame& game, std::uint32_t playerId, const std::function<void(CPlayer&)>& change);
 
 bool Contains(const std::string& text, const std::string& part);
 bool ContainsNoCase(const std::string& text, const std::string& part);

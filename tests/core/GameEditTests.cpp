@@ -26,12 +26,12 @@ int g_nameCounter = 0; // new team names never met before in a file
 
 std::uint32_t AnyPlayer(const CGame& game, tg::Rng& rng)
 {
-    return game.m_loadedPlayerOrder[static_cast<std::size_t>(rng.Between(0, static_cast<int>(game.m_loadedPlayerOrder.size()) - 1))];
+    return game.LoadedPlayerOrder()[static_cast<std::size_t>(rng.Between(0, static_cast<int>(game.LoadedPlayerOrder().size()) - 1))];
 }
 
 std::uint16_t AnyTeam(const CGame& game, tg::Rng& rng)
 {
-    return game.m_loadedTeamOrder[static_cast<std::size_t>(rng.Between(0, static_cast<int>(game.m_loadedTeamOrder.size()) - 1))];
+    return game.LoadedTeamOrder()[static_cast<std::size_t>(rng.Between(0, static_cast<int>(game.LoadedTeamOrder().size()) - 1))];
 }
 
 std::size_t HeaderIndex(const tg::GameDescription& desc, std::uint16_t teamId)
@@ -137,11 +137,11 @@ const std::vector<EditKind>& EditKinds()
 // The game's modified flag, then every player's and every team's.
 std::vector<std::uint32_t> Flags(const CGame& game)
 {
-    std::vector<std::uint32_t> flags{game.m_bModified};
-    for (const auto& player : game.m_players)
-        flags.push_back(player ? player->m_bModified : 0);
-    for (const auto& team : game.m_teams)
-        flags.push_back(team ? team->m_bModified : 0);
+    std::vector<std::uint32_t> flags{game.IsModified()};
+    for (const CPlayer* player : game.Players())
+        flags.push_back(player->m_bModified);
+    for (const CTeam* team : game.Teams())
+        flags.push_back(team->m_bModified);
     return flags;
 }
 
@@ -211,7 +211,7 @@ TEST(GameEdit, EachKindOfEditUndoesAndRedoesExactly)
         EXPECT_TRUE(SameBytes(g.SavedBytes("EDITED.DB"), tg::Build(expected).bytes));
         // After the save the flags the images hold are stale: an undo marks the game modified.
         ASSERT_TRUE(step->record.Undo(g.game));
-        EXPECT_EQ(g.game.m_bModified, 1u);
+        EXPECT_TRUE(g.game.IsModified());
         EXPECT_TRUE(SameBytes(g.SavedBytes("UNDONE.DB"), g.file.built.bytes));
     }
 }
@@ -228,7 +228,7 @@ TEST(GameEdit, AnAbandonedEditRollsBackEverythingAndTellsNobody)
         for (const auto& kind : EditKinds())
             kind.make(edit, rng);
         edit.MarkChangedModified();
-        ASSERT_EQ(g.game.m_bModified, 1u);
+        ASSERT_TRUE(g.game.IsModified());
         // The operation that fails: a First XI naming a player of another squad.
         std::vector<std::uint32_t> xi(team->firstXI.begin(), team->firstXI.end());
         xi[0] = g.desc.TeamRecords()[1]->squad[0];

@@ -82,7 +82,7 @@ TEST(LoadRefusal, ContentTheModelCannotHoldIsRefusedNamingTheProblem)
         EXPECT_TRUE(ContainsNoCase(status.message(), word)) << status.message();
         EXPECT_TRUE(Contains(status.message(), "BROKEN.CAP")) << status.message();
         EXPECT_TRUE(NothingLoaded(game));
-        EXPECT_EQ(game.m_bModified, 0u);
+        EXPECT_FALSE(game.IsModified());
     }
 }
 

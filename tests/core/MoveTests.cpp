@@ -70,7 +70,7 @@ TEST(MovePlayer, IntoASquadOf256IsRefusedAndChangesNothing)
     EXPECT_EQ(m.game.Player(member)->Team(), other.id);
     EXPECT_EQ(SquadOf(*m.game.Team(other.id)), other.squad);
     EXPECT_EQ(SquadOf(*m.game.Team(full->id)), full->squad);
-    EXPECT_EQ(m.game.m_bModified, 0u);
+    EXPECT_FALSE(m.game.IsModified());
     EXPECT_EQ(m.game.Player(loner)->m_bModified, 0u);
     EXPECT_EQ(m.game.Player(member)->m_bModified, 0u);
 
@@ -91,7 +91,7 @@ TEST(MoveObservers, AMoveHomeChangesNothingAMoveMarksAndTellsAndASaveClearsTheMa
     const CTeam before = *m.game.Team(from.id);
     EXPECT_TRUE(m.Move(mover, from.id, from.id).ok());
     EXPECT_TRUE(m.game.Team(from.id)->SameContent(before));
-    EXPECT_EQ(m.game.m_bModified, 0u);
+    EXPECT_FALSE(m.game.IsModified());
     EXPECT_EQ(m.game.Player(mover)->m_bModified, 0u);
     EXPECT_TRUE(heard.empty());
 
@@ -104,7 +104,7 @@ TEST(MoveObservers, AMoveHomeChangesNothingAMoveMarksAndTellsAndASaveClearsTheMa
 
     ASSERT_TRUE(Saves(m.game));
     EXPECT_TRUE(heard.back().saved);
-    EXPECT_EQ(m.game.m_bModified, 0u);
+    EXPECT_FALSE(m.game.IsModified());
     EXPECT_EQ(m.game.PlayerLabel(*m.game.Player(mover)), label.substr(0, label.size() - 1));
 }
 

@@ -31,9 +31,9 @@ Probe ProbeOf(const PlayerField& field, const CGame& game)
     }
     Probe probe{{Plus(field.min, 0), Plus(field.max, 0)}, {Plus(field.min, -1), Plus(field.max, 1)}};
     switch (field.ref) {
-    case FieldRef::Team: probe.accepted = {"none", std::to_string(game.m_teams.back()->m_wId)}; break;
-    case FieldRef::TeamName: probe.accepted = {"none", std::to_string(game.m_teamNames.size() - 1)}; break;
-    case FieldRef::Player: probe.accepted = {std::to_string(game.m_players.back()->m_nId)}; break;
+    case FieldRef::Team: probe.accepted = {"none", std::to_string(game.TeamCount() - 1)}; break;
+    case FieldRef::TeamName: probe.accepted = {"none", std::to_string(game.NameList(0).size() - 1)}; break;
+    case FieldRef::Player: probe.accepted = {std::to_string(game.PlayerCount() - 1)}; break;
     case FieldRef::None: break;
     }
     return probe;
@@ -44,7 +44,7 @@ TEST(PlayerFields, EveryWritableFieldStoresItsRangeEndsAndRefusesJustBeyondThem)
     GameOnDisk disk(SmallGame());
     CGame game;
     ASSERT_TRUE(Loads(game, disk.path));
-    CPlayer base = *game.m_players.back();
+    CPlayer base = *game.Player(static_cast<std::uint32_t>(game.PlayerCount() - 1));
     base.SetU32(PlayerLayout::nKeeper, 1); // part-time keeping is stored for keepers only
 
     for (const PlayerField& field : PlayerFields::All()) {
@@ -58,7 +58,7 @@ TEST(PlayerFields, EveryWritableFieldStoresItsRangeEndsAndRefusesJustBeyondThem)
             if (!field.Readable())
                 continue;
             CPlayer player = base;
-            PlayerFormValues values = PlayerForm::Fill(player, game.m_teamNames.size()), shown = values;
+            PlayerFormValues values = PlayerForm::Fill(player, game.NameList(0).size()), shown = values;
             PlayerFieldTarget target{game, player, values, shown};
             PlayerFields::Set(target, field, value);
             ASSERT_TRUE(PlayerForm::Store(player, values, shown));

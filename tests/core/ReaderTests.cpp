@@ -1,6 +1,7 @@
 // Reading game files: the model must say what the builder wrote.
 #include "CoreTestHelpers.h"
 #include "FieldCodes.h"
+#include "TeamEdit.h"
 
 #include <algorithm>
 
@@ -26,9 +27,8 @@ TEST(Reader, TheModelHoldsEveryPlayerWithHisStatisticsAndEveryTeamAsTheFileDescr
     GameOnDisk other(tg::MakeRealisticGame(3, 400));
     ASSERT_TRUE(Loads(game, other.path));
     ASSERT_TRUE(Loads(game, file.path));
-    EXPECT_EQ(game.m_strGameFile, file.PathString());
-    EXPECT_EQ(game.m_bModified, 0u);
-    EXPECT_EQ(game.m_nCurPlayer, -1);
+    EXPECT_EQ(game.GameFile(), file.PathString());
+    EXPECT_FALSE(game.IsModified());
 
     for (std::size_t i = 0; i < desc.players.size(); ++i) {
         const auto& expected = desc.players[i];
@@ -55,9 +55,9 @@ TEST(Reader, TheModelHoldsEveryPlayerWithHisStatisticsAndEveryTeamAsTheFileDescr
     for (std::size_t i = 0; i < desc.header.ids.size(); ++i) {
         const auto id = desc.header.ids[i];
         EXPECT_EQ(game.TeamName(id), desc.header.names[0][i]);
-        ASSERT_GT(game.m_teamShortNames.size(), id);
-        EXPECT_EQ(game.m_teamShortNames[id], desc.header.names[1][i]);
-        EXPECT_EQ(game.m_teamAbbrevs[id], desc.header.names[2][i]);
+        ASSERT_GT(game.NameList(1).size(), id);
+        EXPECT_EQ(game.NameList(1)[id], desc.header.names[1][i]);
+        EXPECT_EQ(game.NameList(2)[id], desc.header.names[2][i]);
     }
     for (std::size_t e = 0; e < desc.teamEntries.size(); ++e) {
         const auto* expected = std::get_if<tg::TeamRecordDescription>(&desc.teamEntries[e]);
@@ -183,9 +183,7 @@ TEST(Reader, ANonTeamEntryBeforeTheFirstTeamRecordEndsAtWordZeroReadingAndWritin
         EXPECT_EQ(SquadOf(*game.Team(team->id)), team->squad);
     }
     auto* first = desc.TeamRecords()[0];
-    game.Team(first->id)->SetI32(TeamLayout::nBudget, 4242);
-    game.Team(first->id)->m_bModified = 1;
-    game.m_bModified = 1;
+    ASSERT_TRUE(GameEdit::Within(game, [&](GameEdit& edit) { return TeamEdit::SetBudget(edit, first->id, 4242); }).ok());
     ASSERT_TRUE(Saves(game));
     first->SetBudget(4242);
     EXPECT_TRUE(SameBytes(file.BytesNow(), tg::Build(desc).bytes));
@@ -201,7 +199,7 @@ TEST(Reader, AFileWithoutTeamMarkerLoadsItsPlayersAndNoTeams)
     CGame game;
     ASSERT_TRUE(Loads(game, file.path));
     EXPECT_EQ(game.Player(desc.players.back().id)->m_strFamilyName, desc.players.back().familyName);
-    EXPECT_TRUE(std::all_of(game.m_teams.begin(), game.m_teams.end(), [](const auto& team) { return team == nullptr; }));
+    EXPECT_EQ(std::ranges::distance(game.Teams()), 0);
     // Without squads the players keep their own team ids.
     EXPECT_EQ(game.Player(desc.players[0].id)->Team(), desc.players[0].U16(tg::layout::kTeam));
 }

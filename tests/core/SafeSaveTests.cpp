@@ -16,8 +16,7 @@ struct EditedGame
     EditedGame() : desc(SmallGame()), file(desc)
     {
         EXPECT_TRUE(Loads(game, file.path));
-        game.Player(desc.players[0].id)->m_strFamilyName = "Renamed";
-        game.MarkPlayerModified(desc.players[0].id);
+        ChangePlayer(game, desc.players[0].id, [](CPlayer& p) { p.m_strFamilyName = "Renamed"; });
     }
     tg::GameDescription desc;
     GameOnDisk file;
@@ -44,8 +43,8 @@ void ExpectFailedSave(EditedGame& edited, const std::string& newPath, const std:
     EXPECT_FALSE(status.ok());
     EXPECT_TRUE(Contains(status.message(), file)) << status.message();
     EXPECT_TRUE(Contents(edited.file.dir) == before) << "the folder changed";
-    EXPECT_EQ(edited.game.m_strGameFile, edited.file.PathString());
-    EXPECT_EQ(edited.game.m_bModified, 1u);
+    EXPECT_EQ(edited.game.GameFile(), edited.file.PathString());
+    EXPECT_TRUE(edited.game.IsModified());
 }
 
 TEST(SafeSave, ASuccessfulSaveReplacesTheFileAndLeavesNoTemporaryFile)
@@ -54,7 +53,7 @@ TEST(SafeSave, ASuccessfulSaveReplacesTheFileAndLeavesNoTemporaryFile)
     ASSERT_TRUE(Saves(edited.game));
     EXPECT_EQ(edited.file.dir.FileNames(), std::vector<std::string>{"DATABASE.DB"});
     EXPECT_NE(edited.file.BytesNow(), edited.file.built.bytes);
-    EXPECT_EQ(edited.game.m_bModified, 0u);
+    EXPECT_FALSE(edited.game.IsModified());
 }
 
 TEST(SafeSave, AFailedSaveNamesTheFileAndChangesNothing)
@@ -150,7 +149,7 @@ TEST(SafeSave, AFileChangedOnDiskSinceTheLoadIsNotOverwritten)
         EXPECT_TRUE(Contains(status.message(), "changed on disk")) << status.message();
         EXPECT_EQ(edited.file.BytesNow(), bytes);
         EXPECT_EQ(edited.file.dir.FileNames(), std::vector<std::string>{"DATABASE.DB"});
-        EXPECT_EQ(edited.game.m_bModified, 1u);
+        EXPECT_TRUE(edited.game.IsModified());
     }
 }
 

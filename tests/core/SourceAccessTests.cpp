@@ -13,8 +13,8 @@ TEST(SharedRecords, EditsReachTheFileThroughEverySave)
     ASSERT_TRUE(Loads(game, file.path));
 
     // First save: from the bytes kept since the load.
-    game.Player(desc.players[0].id)->SetU32(PlayerLayout::nContract, 7);
-    game.Player(desc.players[1].id)->m_strFamilyName = "Longer-Than-Before";
+    ChangePlayer(game, desc.players[0].id, [](CPlayer& p) { p.SetU32(PlayerLayout::nContract, 7); });
+    ChangePlayer(game, desc.players[1].id, [](CPlayer& p) { p.m_strFamilyName = "Longer-Than-Before"; });
     desc.players[0].SetContract(7);
     desc.players[1].familyName = "Longer-Than-Before";
     ASSERT_TRUE(Saves(game));
@@ -22,7 +22,7 @@ TEST(SharedRecords, EditsReachTheFileThroughEverySave)
 
     // Second save: the file is read again while most players still hold
     // the first load's bytes.
-    game.Player(desc.players[2].id)->SetU32(PlayerLayout::nContract, 9);
+    ChangePlayer(game, desc.players[2].id, [](CPlayer& p) { p.SetU32(PlayerLayout::nContract, 9); });
     desc.players[2].SetContract(9);
     const auto copy = file.dir / "COPY.DB";
     ASSERT_TRUE(Saves(game, copy));
@@ -34,7 +34,7 @@ TEST(SharedRecords, ACopiedPlayerAndItsOriginalChangeApart)
     GameOnDisk file(SmallGame());
     CGame game;
     ASSERT_TRUE(Loads(game, file.path));
-    CPlayer& original = *game.Player(game.m_loadedPlayerOrder.at(0));
+    CPlayer original = *game.Player(game.LoadedPlayerOrder().at(0)); // shares the loaded bytes
     const auto loaded = original.CopyRecord();
 
     CPlayer copy = original;

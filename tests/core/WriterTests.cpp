@@ -99,7 +99,7 @@ TEST(Writer, HeaderNamesBelongToTheirIdsInAnyOrderAndAbove39)
     EXPECT_EQ(game.TeamName(1), "First Side");
     EXPECT_EQ(game.TeamName(2), "Second Side");
     EXPECT_EQ(game.TeamName(42), "Invitation XI 42");
-    EXPECT_EQ(game.m_teamAbbrevs.at(3), "THI");
+    EXPECT_EQ(game.NameList(2).at(3), "THI");
     EXPECT_EQ(game.Team(3)->m_strName, "Third Side");
     EXPECT_EQ(game.Team(1)->m_strShortName, "First");
     ASSERT_TRUE(Saves(game));
@@ -107,7 +107,10 @@ TEST(Writer, HeaderNamesBelongToTheirIdsInAnyOrderAndAbove39)
 
     RenameTeam(game, 3, "Third Eleven");
     RenameTeam(game, 42, "Wanderers");
-    game.m_teamAbbrevs[1] = "1ST";
+    GameEdit::Within(game, [](GameEdit& edit) {
+        edit.SetTeamName(2, 1, "1ST");
+        return GameStatus();
+    });
     ASSERT_TRUE(Saves(game));
     desc.header.fullNames()[0] = "Third Eleven";
     desc.header.fullNames()[3 + 42 - 19] = "Wanderers";
@@ -127,10 +130,9 @@ TEST(Writer, SaveAsLeavesTheSourceAloneAndMakesTheNewPathCurrent)
     const auto copy = file.dir / "COPY.CAP";
     for (const std::string& name : {std::string("Quentin"), std::string("Quentin Max")}) {
         // The second, plain save goes to the new file too.
-        game.Player(id)->m_strGivenNames = desc.players[3].givenNames = name;
-        game.MarkPlayerModified(id);
+        ChangePlayer(game, id, [&](CPlayer& p) { p.m_strGivenNames = desc.players[3].givenNames = name; });
         ASSERT_TRUE(Saves(game, name == "Quentin" ? copy : std::filesystem::path()));
-        EXPECT_EQ(game.m_strGameFile, copy.string());
+        EXPECT_EQ(game.GameFile(), copy.string());
         EXPECT_TRUE(SameBytes(file.BytesNow(), file.built.bytes));
         EXPECT_TRUE(SameBytes(tg::ReadFileBytes(copy), tg::Build(desc).bytes));
     }
@@ -171,7 +173,7 @@ TEST(Writer, TeamNamesTheHeaderHasNoPlaceForAreRefusedBeforeAnythingChanges)
     CGame reread;
     ASSERT_TRUE(Loads(reread, file.path));
     EXPECT_EQ(reread.TeamName(id), "Renamed");
-    EXPECT_EQ(reread.m_headerNameIds[1].size(), last);
+    EXPECT_EQ(reread.HeaderNameIds(1).size(), last);
 }
 
 } // namespace

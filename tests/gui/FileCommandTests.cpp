@@ -2,8 +2,8 @@
 // question (also in the real box) and the failures of each.
 #include "GuiTestSupport.h"
 
+#include "services/QtMessageService.h"
 #include "shell/Commands.h"
-#include "shell/QtMessageService.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -34,9 +34,17 @@ struct LoadedEditor
     QByteArray firstBytes = guitest::FileBytes(first);
 
     bool Start() { return editor.Start({first}); }
+    // Started with the real boxes and Qt's own dialogs, as a user meets them.
+    bool StartWithRealDialogs()
+    {
+        QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        const bool started = Start();
+        SetMessageService(nullptr);
+        return started;
+    }
     // An edit: the first player of team 1 leaves his team.
-    void Edit() { editor.App().MovePlayer(editor.Game().m_teams[1]->m_squad[0], 1, kNoTeam, false); }
-    bool Modified() { return editor.Game().m_bModified != 0; }
+    void Edit() { editor.App().MovePlayer(editor.Game().Team(1)->m_squad[0], 1, kNoTeam, false); }
+    bool Modified() { return editor.Game().IsModified(); }
     QString Caption() { return editor.Frame().windowTitle(); }
     bool FirstWritten() { return guitest::FileBytes(first) != firstBytes; }
     void MakeFirstReadOnly() { QFile::setPermissions(first, QFileDevice::ReadOwner | QFileDevice::ReadGroup); }
@@ -124,11 +132,8 @@ private slots:
         QCOMPARE(t.FirstWritten(), edited && yes && !saveFails);
         const auto dialogs = t.editor.messages.Of(Kind::OpenFile);
         QCOMPARE(dialogs.size(), command == QLatin1String("open") && !calledOff ? 1u : 0u);
-        if (!dialogs.empty()) {
+        if (!dialogs.empty())
             QCOMPARE(dialogs[0].start, t.first);
-            QCOMPARE(dialogs[0].filter,
-                QStringLiteral("ICC Save Files (*.CAP)|*.CAP|ICC Database Files (*.DB)|*.DB|All Files (*.*)|*.*|"));
-        }
         // The placement is written only when the window really closes.
         QCOMPARE(t.editor.config.PlacementValue(QStringLiteral("Show")), closing && !calledOff ? 1 : -12345);
         if (closing && !calledOff)
@@ -156,7 +161,7 @@ private slots:
         QCOMPARE(t.Caption(), QStringLiteral(" - Orbek"));
         QCOMPARE(t.editor.Tree().Tree()->topLevelItemCount(), 0);
         QCOMPARE(t.editor.Form().CurrentPlayer(), 0);
-        QCOMPARE(t.editor.Game().m_nCurPlayer, -1);
+        QCOMPARE(t.editor.App().Document().CurrentPlayer(), -1);
         QVERIFY(!t.editor.Form().isEnabled());
         QVERIFY(!t.editor.Action(Command::kSaveAs).isEnabled());
     }
@@ -197,11 +202,8 @@ private slots:
 
         const auto dialogs = t.editor.messages.Of(Kind::SaveFile);
         QCOMPARE(dialogs.size(), saveAs ? 1u : 0u);
-        if (saveAs) {
+        if (saveAs)
             QCOMPARE(dialogs[0].start, t.first);
-            QCOMPARE(dialogs[0].filter,
-                QStringLiteral("ICC Database Files (*.DB)|*.DB|ICC Save Files (*.CAP)|*.CAP|All Files (*.*)|*.*|"));
-        }
         const QString path = ok ? t.editor.files.filePath(written) : t.first;
         QCOMPARE(t.FirstWritten(), ok && !saveAs);
         QVERIFY(QFile::exists(path));
@@ -247,10 +249,8 @@ private slots:
 
     void saveAsInTheRealDialogAsksBeforeReplacingTheNameWithItsExtension()
     {
-        QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
         LoadedEditor t;
-        QVERIFY(t.Start());
-        SetMessageService(nullptr);
+        QVERIFY(t.StartWithRealDialogs());
         t.Edit();
         const QByteArray thirdBytes = guitest::FileBytes(t.third);
         QStringList questions;
@@ -280,10 +280,8 @@ private slots:
 
     void allFilesInTheRealOpenDialogListsNamesWithoutADot()
     {
-        QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
         LoadedEditor t;
-        QVERIFY(t.Start());
-        SetMessageService(nullptr);
+        QVERIFY(t.StartWithRealDialogs());
         const QString dotless = guitest::WriteGame(guitest::SmallGame(), t.editor.files.path(), QStringLiteral("NOEXT"));
         const auto listed = [](QFileDialog& dialog) { // read in the background
             auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));

@@ -3,11 +3,14 @@
 #include "BmpWriter.h"
 #include "GameFileBuilder.h"
 #include "RealisticGame.h"
-#include "shell/CHelpViewer.h"
+#include "player/CCopyFromDlg.h"
+#include "services/CHelpViewer.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 
 #include <stdexcept>
 
@@ -34,12 +37,12 @@ void PrivateConfig::WritePlacement(const Placement& values) const
         settings->setValue("Window/" + key, value);
 }
 
-testgame::GameDescription SmallGame(int teams, int players, std::uint64_t seed)
+testgame::GameDescription SmallGame(int teams, int players, std::uint64_t seed, int minSquad)
 {
     testgame::RealisticOptions options;
     options.teamCount = teams;
-    options.minSquad = 4;
-    options.maxSquad = 7;
+    options.minSquad = minSquad;
+    options.maxSquad = minSquad + 3;
     options.otherEntries = 1;
     options.restTeamNameStrings = 2;
     return testgame::MakeRealisticGame(seed, players, options);
@@ -79,6 +82,17 @@ CHelpViewer* ShownHelp()
         if (auto* viewer = qobject_cast<CHelpViewer*>(window); viewer && viewer->isVisible())
             return viewer;
     return nullptr;
+}
+
+void ChooseInCopyFrom(std::uint32_t id, const char* button)
+{
+    WhenModalOpens<CCopyFromDlg>([id, button](CCopyFromDlg& dialog) {
+        for (int i = 0; i < dialog.List()->topLevelItemCount(); ++i) {
+            QTreeWidgetItem* row = dialog.List()->topLevelItem(i);
+            row->setSelected(row->data(0, Qt::UserRole).toUInt() == id);
+        }
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+    });
 }
 
 Editor::Editor(bool rememberGameFolder)

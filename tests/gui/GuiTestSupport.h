@@ -45,8 +45,9 @@ private:
     QTemporaryDir m_dir;
 };
 
-// A believable game: `teams` squads of 4 to 7 and some free players; same seed, same game.
-testgame::GameDescription SmallGame(int teams = 3, int players = 30, std::uint64_t seed = 7);
+// A believable game: `teams` squads of `minSquad` to `minSquad` + 3 and some
+// free players; same arguments, same game.
+testgame::GameDescription SmallGame(int teams = 3, int players = 30, std::uint64_t seed = 7, int minSquad = 4);
 QString WriteGame(const testgame::GameDescription& game, const QString& folder,
     const QString& name = QStringLiteral("DATABASE.DB")); // the absolute path
 QByteArray FileBytes(const QString& path); // empty when it cannot be read
@@ -81,7 +82,7 @@ public:
     QString Label(std::uint32_t data); // of the node with this item data, or "<no node>"
 
     CPlayerAttributesView& Form() { return *m_app->PlayerForm(); }
-    CPlayer& Player(std::uint32_t id) { return *Game().Player(id); }
+    const CPlayer& Player(std::uint32_t id) { return *Game().Player(id); }
     template <typename T>
     T* Child(const char* name) { return Form().findChild<T*>(QString::fromLatin1(name)); } // of the form
     void Retype(const char* field, const QString& text); // select all, type
@@ -96,6 +97,8 @@ private:
 };
 
 CHelpViewer* ShownHelp(); // the help window on screen, or null
+// Once Copy From opens: selects the row of player `id` (none for 0) and clicks `button`.
+void ChooseInCopyFrom(std::uint32_t id, const char* button = "buttonOk");
 
 // Runs `act` on the modal dialog of type T once one is up (call it before the
 // code that opens the dialog); returns the number of runs, read afterwards.

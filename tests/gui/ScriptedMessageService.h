@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/MessageService.h"
+#include "services/MessageService.h"
 
 #include <QStringList>
 
@@ -21,7 +21,6 @@ public:
         Buttons buttons = Buttons::Ok;
         Icon icon = Icon::None;
         QString start; // the folder or file the dialog starts on
-        QString filter;
     };
     // A queued answer, or Escape (what closing the box answers).
     struct Reply
@@ -39,23 +38,23 @@ public:
 
     Answer ShowMessage(QWidget*, const QString& text, Buttons buttons, Icon icon) override
     {
-        requests.push_back({Kind::Message, text, buttons, icon, {}, {}});
+        requests.push_back({Kind::Message, text, buttons, icon, {}});
         if (buttons == Buttons::Ok)
             return Answer::Ok;
         const Reply reply = Next(answers, Reply(buttons == Buttons::OkCancel ? Answer::Cancel : Answer::No));
         return reply.escape ? EscapeAnswer(buttons) : reply.answer;
     }
-    QString GetOpenFileName(QWidget*, const QString& caption, const QString& folder, const QString& filter) override
+    QString GetOpenFileName(QWidget*, const QString& caption, const QString& folder, const QString&) override
     {
-        return Dialog({Kind::OpenFile, caption, Buttons::Ok, Icon::None, folder, filter}, openFiles);
+        return Dialog({Kind::OpenFile, caption, Buttons::Ok, Icon::None, folder}, openFiles);
     }
-    QString GetSaveFileName(QWidget*, const QString& caption, const QString& path, const QString& filter) override
+    QString GetSaveFileName(QWidget*, const QString& caption, const QString& path, const QString&) override
     {
-        return Dialog({Kind::SaveFile, caption, Buttons::Ok, Icon::None, path, filter}, saveFiles);
+        return Dialog({Kind::SaveFile, caption, Buttons::Ok, Icon::None, path}, saveFiles);
     }
     QString GetExistingDirectory(QWidget*, const QString& caption, const QString& folder) override
     {
-        return Dialog({Kind::Folder, caption, Buttons::Ok, Icon::None, folder, {}}, folders);
+        return Dialog({Kind::Folder, caption, Buttons::Ok, Icon::None, folder}, folders);
     }
     void Beep() override { ++beeps; }
 

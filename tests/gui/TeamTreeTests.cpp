@@ -1,6 +1,5 @@
 // The team tree: order, labels with "*", pictures, item data, the walk, and
-// what selecting (also away from refused edits), moving, relabelling,
-// revealing and collapsing do.
+// what selecting (also away from refused edits), moving and relabelling do.
 #include "GuiTestSupport.h"
 
 #include "FieldCodes.h"
@@ -61,25 +60,19 @@ class TeamTreeTests : public QObject
     Q_OBJECT
 
 private slots:
-    void treeListsTeamsWithSquadsThenOthersEvenWithoutChildrenAndIsWalkedBothWays()
+    void treeListsTeamsWithSquadsThenOthersEvenWithoutChildren()
     {
         Editor editor;
         auto game = guitest::SmallGame(4, 40, 11);
         QVERIFY(editor.StartOn(game));
         CTeamView& view = editor.Tree();
         QList<Node> actual;
-        QList<QTreeWidgetItem*> forward;
         for (QTreeWidgetItem* item = view.Tree()->topLevelItem(0); item; item = view.NextItem(item)) {
             actual << Node{item->text(0), CTeamView::ItemData(item), item->childCount()};
-            forward << item;
             QVERIFY(!item->isExpanded()); // a rebuilt tree is collapsed...
         }
         QCOMPARE(actual, ExpectedNodes(game));
         QVERIFY(view.Tree()->currentItem() == nullptr); // ...with nothing selected
-        QList<QTreeWidgetItem*> backward;
-        for (QTreeWidgetItem* item = view.LastDescendant(nullptr); item; item = view.PrevItem(item))
-            backward.prepend(item);
-        QCOMPARE(backward, forward);
 
         for (QTreeWidgetItem* others = editor.TopLevel(QStringLiteral("Others")); others->childCount() > 0;)
             QVERIFY(editor.App().MovePlayer(CTeamView::ItemData(others->child(0)), kNoTeam, 1, false));
@@ -89,7 +82,7 @@ private slots:
         QCOMPARE(view.Tree()->indexOfTopLevelItem(others), 4);
 
         view.DeleteAllItems();
-        QVERIFY(view.LastDescendant(nullptr) == nullptr && view.FindItemByData(0x10000) == nullptr);
+        QVERIFY(view.Tree()->topLevelItemCount() == 0 && view.FindItemByData(0x10000) == nullptr);
     }
 
     void teamsOthersAndEveryPlayerKindHaveTheirOwnPicture()
@@ -135,35 +128,37 @@ private slots:
         QCOMPARE(editor.Label(0x10001), QStringLiteral("S\u00E3o Paulo \u20AC XI"));
 
         CGame& model = editor.Game();
-        CTeam& team = *model.m_teams[2];
+        const CTeam& team = *model.Team(2);
         const std::uint32_t inTeam = team.m_squad[1];
         const std::uint32_t free = CTeamView::ItemData(editor.TopLevel(QStringLiteral("Others"))->child(0));
-        team.m_bModified = 1;
-        model.Player(inTeam)->m_bModified = 1;
-        model.Player(free)->m_bModified = 1;
-        model.m_teams[1]->m_strName = "Own Field Name";
-        model.m_teams[1]->m_bModified = 1;
-        model.m_teamNames[1] = "Name List Entry";
-        model.m_bModified = 1;
+        GameEdit::Within(model, [&](GameEdit& edit) {
+            edit.MarkTeamModified(2);
+            edit.MarkPlayerModified(inTeam);
+            edit.MarkPlayerModified(free);
+            edit.Team(1)->m_strName = "Own Field Name";
+            edit.MarkTeamModified(1);
+            edit.SetTeamName(0, 1, "Name List Entry");
+            return GameStatus();
+        });
         editor.Tree().RebuildTree();
         QCOMPARE(editor.Label(0x10000u + team.m_wId), QString::fromLatin1(team.m_strName) + '*');
         QCOMPARE(editor.Label(0x10001), QStringLiteral("Own Field Name*"));
         QCOMPARE(editor.Label(inTeam), DisplayName(model, inTeam) + '*');
         QCOMPARE(editor.Label(free), DisplayName(model, free));
         QCOMPARE(editor.Label(0x10000), QStringLiteral("Others"));
-        editor.App().RefreshPlayerLabel(free, false); // through the application: "*" anywhere
-        QCOMPARE(editor.Label(free), DisplayName(model, free) + '*');
 
         // Marking a player renews his label and his picture.
-        const std::uint32_t id = model.m_teams[1]->m_squad[0];
-        model.Player(id)->SetU32(PlayerLayout::nType, 3);
-        model.Player(id)->SetU32(PlayerLayout::nKeeper, 0);
-        model.Player(id)->SetU32(PlayerLayout::nPartTimeKeeper, 0);
-        model.MarkPlayerModified(id);
+        const std::uint32_t id = model.Team(1)->m_squad[0];
+        GameEdit::Within(model, [id](GameEdit& edit) {
+            CPlayer& player = *edit.Player(id);
+            player.SetU32(PlayerLayout::nType, 3);
+            player.SetU32(PlayerLayout::nKeeper, 0);
+            player.SetU32(PlayerLayout::nPartTimeKeeper, 0);
+            edit.MarkPlayerModified(id);
+            return GameStatus();
+        });
         QCOMPARE(editor.Label(id), DisplayName(model, id) + '*');
         QCOMPARE(editor.Tree().FindItemByData(id)->data(0, CTeamView::kImageRole).toInt(), 22);
-        editor.Tree().SetPlayerLabel(60000, "Nobody"); // an id without a node changes nothing
-        QVERIFY(editor.Tree().FindItemByData(60000) == nullptr);
 
         editor.App().OnIdle();
         editor.Action(Command::kSave).trigger();
@@ -196,7 +191,7 @@ private slots:
                 QCOMPARE(editor.Form().CurrentPlayer(), shown);
                 QTRY_COMPARE(tree->currentItem(), first);
                 QCOMPARE(tree->selectedItems(), QList<QTreeWidgetItem*>{first});
-                QCOMPARE(editor.Game().m_nCurPlayer, shown);
+                QCOMPARE(editor.App().Document().CurrentPlayer(), shown);
                 QCOMPARE(editor.messages.MessageTexts().size(), 1); // the way back asks nothing
                 editor.Child<QLineEdit>(field)->setText(QStringLiteral("10"));
             }
@@ -211,39 +206,35 @@ private slots:
         for (QTreeWidgetItem* parent : {team, editor.TopLevel(QStringLiteral("Others"))}) {
             const int id = static_cast<int>(CTeamView::ItemData(parent->child(1)));
             editor.Select(parent->child(1));
-            QCOMPARE(editor.Game().m_nCurPlayer, id);
+            QCOMPARE(editor.App().Document().CurrentPlayer(), id);
             QCOMPARE(editor.Form().CurrentPlayer(), id);
             QVERIFY(editor.Form().isEnabled());
             editor.Select(parent);
-            QCOMPARE(editor.Game().m_nCurPlayer, -1);
+            QCOMPARE(editor.App().Document().CurrentPlayer(), -1);
             QCOMPARE(editor.Form().CurrentPlayer(), 0);
             QVERIFY(!editor.Form().isEnabled());
         }
     }
 
     // Collapsing is checked with the enable rules (MainFrameTests).
-    void revealingExpandsWithoutSelectingAndMovingMovesTheNodeSelectingItWhenAsked()
+    void movingMovesTheNodeSelectingItWhenAsked()
     {
         Editor editor;
         QVERIFY(editor.StartOn(guitest::SmallGame()));
         CGame& model = editor.Game();
-        editor.Tree().RevealPlayer(static_cast<int>(model.m_teams[2]->m_squad[2]));
-        QVERIFY(editor.Tree().FindItemByData(0x10002)->isExpanded());
-        QVERIFY(editor.Tree().Tree()->currentItem() == nullptr);
-
-        const std::uint32_t id = model.m_teams[1]->m_squad[0];
+        const std::uint32_t id = model.Team(1)->m_squad[0];
         QVERIFY(editor.App().MovePlayer(id, 1, 3, true));
         QTreeWidgetItem* node = editor.Tree().FindItemByData(id);
         QCOMPARE(CTeamView::ItemData(node->parent()), 0x10003u);
         QCOMPARE(node->parent()->indexOfChild(node), node->parent()->childCount() - 1);
         QCOMPARE(node->text(0), DisplayName(model, id) + u'*'); // moved, so changed
         QVERIFY(editor.Tree().Tree()->currentItem() == node);
-        QCOMPARE(model.m_nCurPlayer, static_cast<int>(id));
+        QCOMPARE(editor.App().Document().CurrentPlayer(), static_cast<int>(id));
         // Without selection: to "Others", and the selection is not taken.
-        const std::uint32_t other = model.m_teams[2]->m_squad[0];
+        const std::uint32_t other = model.Team(2)->m_squad[0];
         QVERIFY(editor.App().MovePlayer(other, 2, kNoTeam, false));
         QCOMPARE(editor.Tree().FindItemByData(other)->parent(), editor.TopLevel(QStringLiteral("Others")));
-        QCOMPARE(model.m_nCurPlayer, static_cast<int>(id));
+        QCOMPARE(editor.App().Document().CurrentPlayer(), static_cast<int>(id));
     }
 
     void linesJoinTheNodesUnderEveryStyle_data()

@@ -2,13 +2,11 @@
 // the loaded bytes and redoes to the edited ones; the form, the tree, the
 // Edit menu, the close question and the History panel follow the steps.
 #include "GuiTestSupport.h"
-#include "RealisticGame.h"
 
 #include "document/CGameDocument.h"
-#include "player/CCopyFromDlg.h"
+#include "player/CPlayerStatsDlg.h"
 #include "shell/Commands.h"
 #include "teamdialogs/CPlayerListDlg.h"
-#include "teamdialogs/CPlayerStatsDlg.h"
 #include "teamdialogs/CTeamPropertiesDlg.h"
 
 #include <QAction>
@@ -28,13 +26,7 @@ namespace {
 // Three teams whose squads fill a First XI, and players without a team.
 testgame::GameDescription Game()
 {
-    testgame::RealisticOptions options;
-    options.teamCount = 3;
-    options.minSquad = 12;
-    options.maxSquad = 14;
-    options.otherEntries = 1;
-    options.restTeamNameStrings = 2;
-    return testgame::MakeRealisticGame(11, 50, options);
+    return guitest::SmallGame(3, 50, 11, 12);
 }
 
 // A command's text as the menu shows it: mnemonics and the key text removed.
@@ -102,13 +94,7 @@ const EditKind kEditKinds[] = {
     {"SuperBatsman", "SuperBatsman", true, [](Editor& e, std::uint32_t, std::uint32_t) { Click(e, "buttonSuper"); }},
     {"Copy From", "Copy From", true,
         [](Editor& e, std::uint32_t, std::uint32_t other) {
-            WhenModalOpens<CCopyFromDlg>([other](CCopyFromDlg& dialog) {
-                for (int i = 0; i < dialog.List()->topLevelItemCount(); ++i) {
-                    QTreeWidgetItem* row = dialog.List()->topLevelItem(i);
-                    row->setSelected(row->data(0, Qt::UserRole).toUInt() == other);
-                }
-                dialog.accept();
-            });
+            guitest::ChooseInCopyFrom(other);
             Click(e, "buttonCopyFrom");
         }},
     {"statistics OK", "Player Stats", true,
@@ -148,8 +134,8 @@ private slots:
         QVERIFY(!undo.isEnabled() && !redo.isEnabled());
         QCOMPARE(Shown(undo), QStringLiteral("Undo"));
 
-        const std::uint32_t player = editor.Game().m_teams[1]->m_squad[0];
-        const std::uint32_t other = editor.Game().m_teams[1]->m_squad[1];
+        const std::uint32_t player = editor.Game().Team(1)->m_squad[0];
+        const std::uint32_t other = editor.Game().Team(1)->m_squad[1];
         const QString step = QString::fromLatin1(edit.step) + (edit.onPlayer ? u' ' + Name(editor, player) : QString());
         editor.Select(player);
         edit.run(editor, player, other);
@@ -179,8 +165,8 @@ private slots:
         QVERIFY(editor.StartOn(Game()));
         editor.Frame().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&editor.Frame()));
-        const std::uint32_t player = editor.Game().m_teams[1]->m_squad[0];
-        const std::uint32_t other = editor.Game().m_teams[1]->m_squad[1];
+        const std::uint32_t player = editor.Game().Team(1)->m_squad[0];
+        const std::uint32_t other = editor.Game().Team(1)->m_squad[1];
         const QString name = Name(editor, player);
         editor.Select(player);
         const QString family = editor.Child<QLineEdit>("editFamilyName")->text();
@@ -226,16 +212,16 @@ private slots:
             return shown;
         };
         const QStringList before = squads();
-        const std::vector<std::string> shortNames = editor.Game().m_teamShortNames;
+        const std::vector<std::string> shortNames = editor.Game().NameList(1);
 
         EditInTeamProperties(editor);
-        QVERIFY(squads() != before && editor.Game().m_teamShortNames != shortNames);
+        QVERIFY(squads() != before && editor.Game().NameList(1) != shortNames);
         editor.Action(Command::kUndo).trigger();
         QCOMPARE(squads(), before);
-        QVERIFY(editor.Game().m_teamShortNames == shortNames);
+        QVERIFY(editor.Game().NameList(1) == shortNames);
         QVERIFY(!editor.App().Document().IsModified());
         editor.Action(Command::kRedo).trigger();
-        QVERIFY(squads() != before && editor.Game().m_teamShortNames != shortNames);
+        QVERIFY(squads() != before && editor.Game().NameList(1) != shortNames);
     }
 
     void undoingBackToTheSavedStateLeavesNothingToAskAtClose()
@@ -243,7 +229,7 @@ private slots:
         for (const bool saveBetween : {false, true}) {
             Editor editor;
             QVERIFY(editor.StartOn(Game()));
-            const std::uint32_t player = editor.Game().m_teams[1]->m_squad[0];
+            const std::uint32_t player = editor.Game().Team(1)->m_squad[0];
             QVERIFY(editor.App().MovePlayer(player, 1, 2, false));
             if (saveBetween)
                 editor.Action(Command::kSave).trigger();
@@ -270,7 +256,7 @@ private slots:
         QVERIFY(panel->isVisible() && editor.Action(Command::kHistory).isChecked());
 
         const QByteArray loaded = FileBytes(editor.gameFile);
-        const std::uint32_t player = editor.Game().m_teams[1]->m_squad[0];
+        const std::uint32_t player = editor.Game().Team(1)->m_squad[0];
         QVERIFY(editor.App().MovePlayer(player, 1, 2, false));
         QVERIFY(editor.App().MovePlayer(player, 2, 3, false));
         auto* view = panel->findChild<QUndoView*>();

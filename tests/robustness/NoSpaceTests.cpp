@@ -35,6 +35,29 @@ TEST_P(FileSizeLimitTest, saveOverTheFileOrAsANewOneChangesNothingAndReportsTheL
 INSTANTIATE_TEST_SUITE_P(LimitShares, FileSizeLimitTest, ::testing::Values(0.0, 0.001, 0.5, 0.999),
     [](const ::testing::TestParamInfo<double>& info) { return "permille" + std::to_string(static_cast<int>(info.param * 1000)); });
 
+// The backup of the file a save replaces runs out of room (here: the old
+// file is larger than the limit, the new one is not). The save is refused
+// and no file changes: no backup, no temporary file anywhere.
+TEST(FileSizeLimitTest, aBackupThatHitsTheLimitRefusesTheSaveAndNamesTheBackupsFolder)
+{
+    SaveScene scene(GameOfPlayers(500));
+    const auto other = scene.folder / "OTHER.CAP";
+    const std::vector<std::uint8_t> large(scene.before.size() * 2, 0x5A);
+    tg::WriteFileBytes(other, large);
+    tg::TempDir backups;
+    auto args = SaveArgs(scene.path, other);
+    args.insert(args.begin() + 1, {"--backups", backups.Path().string()});
+    ChildProcess child({.argv = args, .fileSizeLimit = scene.before.size() * 3 / 2});
+    const ChildResult result = child.Wait();
+    EXPECT_TRUE(FailedWith(result, other.string(), "File too large"));
+    EXPECT_NE(result.err.find(backups.Path().string()), std::string::npos) << result.err;
+    EXPECT_TRUE(HoldsBytes(other, large));
+    EXPECT_TRUE(HoldsBytes(scene.path, scene.before));
+    EXPECT_TRUE(NoTemporaryFiles(scene.folder));
+    for (const auto& entry : fs::recursive_directory_iterator(backups.Path()))
+        EXPECT_TRUE(entry.is_directory() || entry.path().filename() == "original folder.txt") << entry.path();
+}
+
 // Mounts a tmpfs of a given size on a folder for the life of the object.
 class SmallFilesystem
 {

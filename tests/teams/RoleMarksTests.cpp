@@ -1,39 +1,13 @@
 // A role mark moved by the user stays on one entry of the First XI list when
 // other players come in at the role's stored place, and OK saves what the
 // list shows.
-#include "ScriptedMessageService.h"
 #include "TeamsTestGame.h"
 
 #include "teamdialogs/CTeamPropertiesDlg.h"
 
-#include <QPushButton>
-#include <QTreeWidget>
 #include <QtTest>
 
 using namespace teamstest;
-
-namespace {
-
-void Select(QTreeWidget* list, const QString& familyName)
-{
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        list->topLevelItem(i)->setSelected(list->topLevelItem(i)->text(0).section(' ', 0, 0) == familyName);
-}
-
-// The dialog on the test game, shown, with its two lists.
-struct ShownDialog
-{
-    ShownDialog() { dlg.show(); }
-    void Click(const char* name) { dlg.findChild<QPushButton*>(name)->click(); }
-
-    LoadedGame g;
-    ScriptedMessageService messages;
-    CTeamPropertiesDlg dlg{g.game};
-    QTreeWidget* xi = dlg.findChild<QTreeWidget*>("IDC_FIRST_XI");
-    QTreeWidget* team = dlg.findChild<QTreeWidget*>("IDC_TEAM_LIST");
-};
-
-} // namespace
 
 class RoleMarksTests : public QObject
 {
@@ -58,30 +32,30 @@ private slots:
         for (const auto& role : roles) {
             for (const bool bySwap : {true, false}) {
                 ShownDialog d;
-                Select(d.xi, "Alpha");
-                d.Click(role.button);
-                Select(d.team, "Lima");
-                Select(d.xi, role.holder);
+                SelectRows(d.xi(), {"Alpha"});
+                d.click(role.button);
+                SelectRows(d.teamList(), {"Lima"});
+                SelectRows(d.xi(), {role.holder});
                 if (bySwap) {
-                    d.Click("IDC_SWAP");
+                    d.click("IDC_SWAP");
                 } else { // out with <<<, then Lima in at the same place with >>>
-                    const int place = d.xi->indexOfTopLevelItem(d.xi->selectedItems().front());
-                    if (place == d.xi->topLevelItemCount() - 1)
+                    const int place = d.xi()->indexOfTopLevelItem(d.xi()->selectedItems().front());
+                    if (place == d.xi()->topLevelItemCount() - 1)
                         continue; // >>> puts no one last
-                    d.Click("IDC_REMOVE_FROM_XI");
-                    Select(d.team, "Lima");
-                    d.xi->topLevelItem(place)->setSelected(true);
-                    d.Click("IDC_ADD_TO_XI");
+                    d.click("IDC_REMOVE_FROM_XI");
+                    SelectRows(d.teamList(), {"Lima"});
+                    d.xi()->topLevelItem(place)->setSelected(true);
+                    d.click("IDC_ADD_TO_XI");
                 }
                 QVERIFY(d.messages.MessageTexts().isEmpty());
                 QStringList carriers;
-                for (int i = 0; i < d.xi->topLevelItemCount(); ++i) {
-                    if (d.xi->topLevelItem(i)->text(1).contains(QChar(role.mark)))
-                        carriers << d.xi->topLevelItem(i)->text(0).section(' ', 0, 0);
+                for (int i = 0; i < d.xi()->topLevelItemCount(); ++i) {
+                    if (d.xi()->topLevelItem(i)->text(1).contains(QChar(role.mark)))
+                        carriers << d.xi()->topLevelItem(i)->text(0).section(' ', 0, 0);
                 }
                 const QByteArray what = QByteArray(role.button) + (bySwap ? " swap" : " <<< >>>");
                 QVERIFY2(carriers == QStringList{"Alpha"}, what + ": " + carriers.join(',').toUtf8());
-                d.Click("IDOK");
+                d.click("IDOK");
                 QVERIFY2(!d.dlg.isVisible(), what);
                 QVERIFY2((d.g.Team(kTestTeam).*role.stored)() == 0, what);
             }
@@ -94,16 +68,16 @@ private slots:
         // Juliet, the first opener, onto the second opener's stored place.
         // The second mark goes to India, now on the first opener's place.
         ShownDialog d;
-        Select(d.xi, "Kilo");
-        d.Click("IDC_REMOVE_FROM_XI");
-        Select(d.team, "Lima");
-        Select(d.xi, "Delta");
-        d.Click("IDC_ADD_TO_XI");
+        SelectRows(d.xi(), {"Kilo"});
+        d.click("IDC_REMOVE_FROM_XI");
+        SelectRows(d.teamList(), {"Lima"});
+        SelectRows(d.xi(), {"Delta"});
+        d.click("IDC_ADD_TO_XI");
         QStringList shown;
-        for (int i = 8; i < d.xi->topLevelItemCount(); ++i)
-            shown << d.xi->topLevelItem(i)->text(0).section(' ', 0, 0) + d.xi->topLevelItem(i)->text(1);
+        for (int i = 8; i < d.xi()->topLevelItemCount(); ++i)
+            shown << d.xi()->topLevelItem(i)->text(0).section(' ', 0, 0) + d.xi()->topLevelItem(i)->text(1);
         QCOMPARE(shown, QStringList({"Hotel", "India2", "Juliet1"}));
-        d.Click("IDOK");
+        d.click("IDOK");
         QVERIFY(!d.dlg.isVisible() && d.messages.MessageTexts().isEmpty());
         QCOMPARE(d.g.Team(kTestTeam).OpenBowler1(), 10);
         QCOMPARE(d.g.Team(kTestTeam).OpenBowler2(), 9);

@@ -9,7 +9,7 @@
 #include "Cp1252.h"
 #include "player/CCopyFromDlg.h"
 #include "res/OrbekResources.h"
-#include "shell/CHelpViewer.h"
+#include "services/CHelpViewer.h"
 #include "shell/Commands.h"
 #include "teamdialogs/CPlayerListDlg.h"
 #include "teamdialogs/CTeamPropertiesDlg.h"
@@ -39,6 +39,7 @@ struct Running
 {
     Running() { QVERIFY(editor.StartOn(MakeTeamsGame().description, QStringLiteral("LEAGUE.CAP"))); }
     CGame& game() { return editor.Game(); }
+    int current() { return editor.App().Document().CurrentPlayer(); }
     QTreeWidget* tree() { return editor.Tree().Tree(); }
     bool findNextEnabled()
     {
@@ -48,7 +49,7 @@ struct Running
     void select(const QString& label)
     {
         editor.Select(tree()->findItems(label, Qt::MatchStartsWith | Qt::MatchRecursive).value(0));
-        QVERIFY(game().m_nCurPlayer != -1);
+        QVERIFY(current() != -1);
     }
     // Runs the command; its modal dialog of type T gets `work` once open.
     template <typename T>
@@ -142,7 +143,7 @@ private slots:
         });
         QVERIFY(r.findNextEnabled());
         QCOMPARE(r.tree()->currentItem()->text(0), QStringLiteral("Kilo J"));
-        QCOMPARE(r.game().m_nCurPlayer, int(r.game().Team(kTestTeam)->m_firstXI[10]));
+        QCOMPARE(r.current(), int(r.game().Team(kTestTeam)->m_firstXI[10]));
         r.Run<CSearchDlg>(Command::kFind, [](CSearchDlg& d) { // opens with the stored settings
             QCOMPARE(d.findChild<QLineEdit*>("IDC_SEARCH_TEXT")->text(), QStringLiteral("kilo"));
             QVERIFY(d.findChild<QCheckBox*>("IDC_WHOLE_WORD")->isChecked());
@@ -151,18 +152,18 @@ private slots:
             d.reject();
         });
 
-        const int shown = r.game().m_nCurPlayer;
+        const int shown = r.current();
         r.editor.App().m_strFindText = QStringLiteral("Nobody at all");
         r.editor.messages.answers = {IMessageService::Answer::Yes};
         r.editor.Frame().OnFindNext();
         QCOMPARE(r.editor.messages.MessageTexts(),
             QStringList({"No more matches found. Would you like to continue at the top of the list?"}));
         QVERIFY(!r.tree()->currentItem());
-        QCOMPARE(r.game().m_nCurPlayer, shown);
+        QCOMPARE(r.current(), shown);
         r.editor.App().m_strFindText = QString::fromLatin1(kTestTeamName); // from the top again
         r.editor.Frame().OnFindNext();
         QCOMPARE(r.tree()->currentItem()->text(0), QString::fromLatin1(kTestTeamName));
-        QCOMPARE(r.game().m_nCurPlayer, -1);
+        QCOMPARE(r.current(), -1);
     }
 
     void team_properties_cancel_puts_everything_back_and_ok_rebuilds_the_tree_only_after_a_change()
@@ -180,23 +181,23 @@ private slots:
             d.findChild<QPushButton*>("IDCANCEL")->click();
         });
         QVERIFY(r.game().Team(kTestTeam)->SameContent(before));
-        QCOMPARE(r.game().m_teamShortNames[kTestTeam], before.m_strShortName);
+        QCOMPARE(r.game().NameList(1)[kTestTeam], before.m_strShortName);
         QCOMPARE(r.game().Player(lima)->Team(), kTestTeam);
-        QVERIFY(!r.game().m_bModified && r.game().m_nCurPlayer == -1 && !r.tree()->currentItem());
-        r.game().m_bModified = 1;
+        QVERIFY(!r.game().IsModified() && r.current() == -1 && !r.tree()->currentItem());
+        r.game().MarkPlayerModified(lima);
         r.Run<CTeamPropertiesDlg>(Command::kTeamProperties, [](CTeamPropertiesDlg& d) { d.reject(); });
-        QCOMPARE(r.game().m_bModified, 1u);
+        QVERIFY(r.game().IsModified());
 
-        r.game().m_bModified = 0;
+        QVERIFY(r.editor.App().SaveGameFile());
         r.select("Lima J");
-        const int shown = r.game().m_nCurPlayer;
+        const int shown = r.current();
         r.Run<CTeamPropertiesDlg>(Command::kTeamProperties, [](CTeamPropertiesDlg& d) { d.accept(); });
-        QVERIFY(r.game().m_nCurPlayer == shown && r.tree()->currentItem() && !r.game().m_bModified);
+        QVERIFY(r.current() == shown && r.tree()->currentItem() && !r.game().IsModified());
         r.Run<CTeamPropertiesDlg>(Command::kTeamProperties, [](CTeamPropertiesDlg& d) {
             d.findChild<QComboBox*>("IDC_TEAM_NAME")->setEditText("Anteaters");
             d.findChild<QPushButton*>("IDOK")->click();
         });
-        QVERIFY(r.game().m_bModified && r.game().m_nCurPlayer == -1 && !r.tree()->currentItem());
+        QVERIFY(r.game().IsModified() && r.current() == -1 && !r.tree()->currentItem());
         QVERIFY(r.editor.TopLevel("Anteaters"));
     }
 
@@ -240,8 +241,8 @@ private slots:
         LoadedGame g;
         HireList h(g, kTestTeam);
         int outside = 0;
-        for (const auto& player : g.game.m_players)
-            outside += player && player->Team() != kTestTeam;
+        for (const CPlayer* player : g.game.Players())
+            outside += player->Team() != kTestTeam;
         QCOMPARE(h.list->topLevelItemCount(), outside);
         for (std::uint32_t id : g.built.testSquad)
             QVERIFY(!h.Row(id));
@@ -269,7 +270,7 @@ private slots:
             h.Click("IDCANCEL");
             HireList none(g, kTestTeam);
             none.Click("IDOK");
-            QVERIFY(none.dlg.result() == QDialog::Accepted && !g.game.m_bModified && g.Team(kTestTeam).m_wPlayerCount == 15);
+            QVERIFY(none.dlg.result() == QDialog::Accepted && !g.game.IsModified() && g.Team(kTestTeam).m_wPlayerCount == 15);
         }
         {
             const std::uint32_t id = g.built.otherTeamXIPlayer; // leaves his squad and First XI
@@ -279,7 +280,7 @@ private slots:
             QCOMPARE(g.Player(id).Team(), kTestTeam);
             QVERIFY(!g.Team(kOriginTeam).HasInSquad(id) && !g.Team(kOriginTeam).HasInFirstXI(id));
             QVERIFY(g.Team(kTestTeam).m_wPlayerCount == 16 && g.Team(kTestTeam).m_squad[15] == id);
-            QVERIFY(g.Player(id).m_bModified && g.game.m_bModified);
+            QVERIFY(g.Player(id).m_bModified && g.game.IsModified());
         }
         {
             HireList h(g, kTeamOf37);
@@ -291,13 +292,13 @@ private slots:
                 QVERIFY(g.Player(id).Team() == kTeamOf37 && g.Team(kTeamOf37).HasInSquad(id));
         }
         QVERIFY(messages.requests.empty());
-        g.game.m_bModified = 0;
+        QVERIFY(g.game.SaveGameFile().ok());
         HireList h(g, kTeamOf38);
         h.dlg.show();
         const auto three = h.SelectFree(3);
         h.Click("IDOK");
         QCOMPARE(messages.MessageTexts(), QStringList({"Too many players (max. 40)"}));
-        QVERIFY(h.dlg.isVisible() && g.Team(kTeamOf38).m_wPlayerCount == 38 && !g.game.m_bModified);
+        QVERIFY(h.dlg.isVisible() && g.Team(kTeamOf38).m_wPlayerCount == 38 && !g.game.IsModified());
         for (std::uint32_t id : three)
             QCOMPARE(g.Player(id).Team(), kNoTeam);
         h.Row(three[2])->setSelected(false);

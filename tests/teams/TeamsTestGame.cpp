@@ -2,6 +2,8 @@
 
 #include "RealisticGame.h"
 
+#include <QTest>
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -96,6 +98,21 @@ std::vector<std::string> LoadedGame::FirstXINames(std::uint16_t teamId)
     for (const std::uint32_t id : Team(teamId).m_firstXI)
         names.push_back(id == 0 ? std::string() : Player(id).m_strFamilyName);
     return names;
+}
+
+void SelectRows(QTreeWidget* list, const QStringList& familyNames)
+{
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        list->topLevelItem(i)->setSelected(familyNames.contains(list->topLevelItem(i)->text(0).section(' ', 0, 0)));
+}
+
+ShownDialog::ShownDialog(const std::string& fileName)
+    : g(fileName)
+    , dlg(g.game)
+{
+    dlg.show();
+    if (!QTest::qWaitForWindowExposed(&dlg))
+        throw std::runtime_error("Team Properties is not shown");
 }
 
 } // namespace teamstest

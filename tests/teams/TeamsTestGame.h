@@ -1,6 +1,10 @@
 #pragma once
 
 #include "GuiTestSupport.h"
+#include "teamdialogs/CTeamPropertiesDlg.h"
+
+#include <QPushButton>
+#include <QTreeWidget>
 
 #include <cstdint>
 #include <string>
@@ -36,10 +40,26 @@ public:
     TeamsGame built;
     testgame::TempDir dir;
 
-    CTeam& Team(std::uint16_t id) { return *game.Team(id); }
-    CPlayer& Player(std::uint32_t id) { return *game.Player(id); }
+    const CTeam& Team(std::uint16_t id) { return *game.Team(id); }
+    const CPlayer& Player(std::uint32_t id) { return *game.Player(id); }
     std::uint32_t IdOf(const std::string& familyName) const; // of the test team
     std::vector<std::string> FirstXINames(std::uint16_t teamId); // "" for an empty place
+};
+
+// Selects the rows whose family name (the text up to the first blank) is listed, and no others.
+void SelectRows(QTreeWidget* list, const QStringList& familyNames);
+
+// Team Properties shown on the game, with scripted messages.
+struct ShownDialog
+{
+    explicit ShownDialog(const std::string& fileName = "LEAGUE.CAP");
+    QTreeWidget* teamList() { return dlg.findChild<QTreeWidget*>("IDC_TEAM_LIST"); }
+    QTreeWidget* xi() { return dlg.findChild<QTreeWidget*>("IDC_FIRST_XI"); }
+    void click(const char* button) { dlg.findChild<QPushButton*>(button)->click(); }
+
+    LoadedGame g;
+    ScriptedMessageService messages;
+    CTeamPropertiesDlg dlg;
 };
 
 } // namespace teamstest

@@ -7,13 +7,13 @@
 #include <QSplitter>
 #include <QWidget>
 
-namespace {
-
-QSettings Profile()
+QSettings WindowPlacement::Profile()
 {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(WindowPlacement::kCompany),
         QString::fromLatin1(kAppTitle));
 }
+
+namespace {
 
 int ReadInt(QSettings& settings, const char* key, int fallback)
 {

@@ -1,13 +1,13 @@
 #include "CPlayerStatsDlg.h"
 
 #include "StatsFigures.h"
+#include "WholeNumber.h"
 #include "ui_PlayerStatsDlg.h"
 
 #include "gamedata/CGame.h"
 #include "gamedata/Cp1252.h"
 #include "gamedata/GameEdit.h"
-#include "player/WholeNumber.h"
-#include "shell/MessageService.h"
+#include "services/MessageService.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSettings>
 
 class QDialog;
 class QSplitter;
@@ -16,6 +17,11 @@ inline constexpr const char* kCompany = "Local AppWizard-Generated Applications"
 inline constexpr const char* kGroup = "Window";
 
 enum ShowCommand : int { kHide = 0, kNormal = 1, kMinimized = 2, kMaximized = 3 };
+
+// The user's settings of the editor (organisation kCompany, application
+// "Orbek"): the placement, the recent files and the preferences, each in
+// a group of its own.
+QSettings Profile();
 
 // The rectangle is the window's normal (restored) placement: its top-left
 // corner is the outer corner of the frame, as a window is moved, and its

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "gamedata/Backups.h"
+
+// The editor's preferences, kept in the user's settings (group
+// "Preferences" of WindowPlacement::Profile()): whether a game file is
+// backed up before a save replaces it, how many backups of a file are kept,
+// and how often recovery information is saved. A stored value out of range
+// reads as the nearest allowed one, a value that is not a number as the
+// default.
+class EditorPreferences
+{
+public:
+    struct Range
+    {
+        int minimum;
+        int maximum;
+        int fallback;
+    };
+    static constexpr Range kBackupsToKeep{Backups::kMinKeep, Backups::kMaxKeep, Backups::kDefaultKeep};
+    static constexpr Range kRecoverySeconds{10, 600, 30};
+
+    static EditorPreferences Read();
+    void Write() const;
+
+    bool MakeBackups() const { return m_makeBackups; }
+    void SetMakeBackups(bool on) { m_makeBackups = on; }
+    int BackupsToKeep() const { return m_backupsToKeep; }
+    void SetBackupsToKeep(int count); // brought into kBackupsToKeep
+    int RecoverySeconds() const { return m_recoverySeconds; }
+    void SetRecoverySeconds(int seconds); // brought into kRecoverySeconds
+
+    bool operator==(const EditorPreferences&) const = default;
+
+private:
+    bool m_makeBackups = true;
+    int m_backupsToKeep = kBackupsToKeep.fallback;
+    int m_recoverySeconds = kRecoverySeconds.fallback;
+};
