@@ -117,6 +117,7 @@ void CMainFrame::UpdateCommandUI()
     const std::pair<int, bool> rules[] = {
         {Command::kSave, m_app.Document().IsModified()},
         {Command::kSaveAs, loaded},
+        {Command::kRestoreBackup, loaded},
         {Command::kFind, loaded},
         {Command::kFindNext, loaded && !m_app.m_strFindText.isEmpty()},
         {Command::kTeamProperties, loaded},

@@ -59,6 +59,9 @@ public:
     void UpdateRecentFileMenu();
     // Edit > Preferences: OK stores the settings and the game folder.
     void OnPreferences();
+    // File > Restore Backup: the backups of the loaded file; the one chosen
+    // replaces it once the unsaved-data question lets it.
+    void OnRestoreBackup();
     void OnFind();
     void OnFindNext();
     void OnTeamProperties();

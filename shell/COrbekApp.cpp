@@ -185,6 +185,19 @@ bool COrbekApp::LoadGameFile(const QString& path)
     return status.ok();
 }
 
+bool COrbekApp::RestoreBackup(const QString& backupPath)
+{
+    const QString gamePath = GameFilePath();
+    const GameStatus status = Backups::Restore(backupPath.toStdString(), gamePath.toStdString(),
+        EditorPreferences::Read().BackupSettings());
+    if (!status) {
+        Messages().ShowMessage(m_pMainFrame.get(), QString::fromStdString(status.message()),
+            IMessageService::Buttons::Ok, IMessageService::Icon::Warning);
+        return false;
+    }
+    return LoadGameFile(gamePath);
+}
+
 void COrbekApp::NoteRecentFile()
 {
     RecentFiles::Add(GameFilePath());
@@ -197,7 +210,7 @@ bool COrbekApp::SaveGameFile(const QString& newPath)
     const EditorPreferences preferences = EditorPreferences::Read();
     std::optional<Backups::Settings> backups;
     if (preferences.MakeBackups())
-        backups = Backups::Settings{preferences.BackupsToKeep(), {}};
+        backups = preferences.BackupSettings();
     const GameStatus status = m_document.Save(newPath, backups);
     if (!status)
         Messages().ShowMessage(m_pMainFrame.get(), QString::fromStdString(status.message()),

@@ -53,6 +53,10 @@ public:
     // loaded file.
     bool SaveGameFile(const QString& newPath = {});
     void FreeGameData();
+    // Puts the backup back in place of the loaded file (which is backed up
+    // first, so the restore can be undone in turn) and loads it as Open
+    // would. Unsaved edits are the caller's to ask about.
+    bool RestoreBackup(const QString& backupPath);
     // A step "Move <name>"; bSelect selects the player in the tree afterwards.
     bool MovePlayer(std::uint32_t playerId, std::uint16_t oldTeam, std::uint16_t newTeam, bool bSelect);
     void RefreshPlayerLabel(std::uint32_t playerId, bool bRebuild);

@@ -35,11 +35,12 @@ inline constexpr int kCollapseTeamsTree = 32782;
 inline constexpr int kHelpContents = 32784;
 inline constexpr int kAbout = 57664;
 inline constexpr int kPreferences = 32786;
+inline constexpr int kRestoreBackup = 32787;
 // "1 <path>" to "4 <path>" in the File menu: kRecentFile1 + index.
 inline constexpr int kRecentFile1 = 57616;
 } // namespace Command
 
-inline constexpr std::array<CommandInfo, 18> kCommands{{
+inline constexpr std::array<CommandInfo, 19> kCommands{{
     // The undo texts name the step to undo or redo ("&Undo Edit Smith J").
     {Command::kUndo, "actionUndo", "&Undo\tCtrl+Z", "Ctrl+Z", "Undo the last step\nUndo", "undo"},
     {Command::kRedo, "actionRedo", "&Redo\tCtrl+Y", "Ctrl+Y", "Redo the step undone last\nRedo", "redo"},
@@ -49,6 +50,8 @@ inline constexpr std::array<CommandInfo, 18> kCommands{{
     {Command::kSave, "actionSave", "&Save\tCtrl+S", "Ctrl+S", "", "save"},
     {Command::kSaveAs, "actionSaveAs", "Save &As...", "",
         "Save the active file with a new name\nSave As", "saveas"},
+    {Command::kRestoreBackup, "actionRestoreBackup", "&Restore Backup...", "",
+        "Put back a copy of the file as it was before a save\nRestore Backup", ""},
     {Command::kExit, "actionExit", "E&xit", "",
         "Quit the application; prompts to save documents\nExit", ""},
     {Command::kFind, "actionFind", "&Find\tAlt-F3", "Alt+F3",

@@ -27,6 +27,9 @@ public:
     void SetMakeBackups(bool on) { m_makeBackups = on; }
     int BackupsToKeep() const { return m_backupsToKeep; }
     void SetBackupsToKeep(int count); // brought into kBackupsToKeep
+    // Where backups go and how many are kept, for a save (while MakeBackups)
+    // and for a restore (always: it keeps the file it replaces).
+    Backups::Settings BackupSettings() const { return {m_backupsToKeep, {}}; }
     int RecoverySeconds() const { return m_recoverySeconds; }
     void SetRecoverySeconds(int seconds); // brought into kRecoverySeconds
 

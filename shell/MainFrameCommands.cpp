@@ -70,6 +70,7 @@ void CMainFrame::CreateActions()
     on(Command::kUndo, &CMainFrame::OnUndo);
     on(Command::kRedo, &CMainFrame::OnRedo);
     on(Command::kPreferences, &CMainFrame::OnPreferences);
+    on(Command::kRestoreBackup, &CMainFrame::OnRestoreBackup);
     CreateRecentFileActions();
     connect(Action(Command::kExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(Command::kAbout), &QAction::triggered, &m_app, &COrbekApp::OnAppAbout);
@@ -97,7 +98,7 @@ void CMainFrame::CreateMenus()
         connect(menu, &QMenu::aboutToShow, &m_app, &COrbekApp::OnIdle);
         return menu;
     };
-    QMenu* file = addMenu(tr("&File"), "menuFile", {Command::kOpen, Command::kSave, Command::kSaveAs, 0, Command::kExit});
+    QMenu* file = addMenu(tr("&File"), "menuFile", {Command::kOpen, Command::kSave, Command::kSaveAs, Command::kRestoreBackup, 0, Command::kExit});
     // The recent files sit above Exit, with a separator of their own.
     for (int i = 0; i < RecentFiles::kMaxCount; ++i)
         file->insertAction(Action(Command::kExit), Action(Command::kRecentFile1 + i));

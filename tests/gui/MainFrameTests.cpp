@@ -285,7 +285,7 @@ private slots:
 
         editor.messages.openFiles = {guitest::WriteGame(guitest::SmallGame(), editor.files.path())};
         editor.Action(Command::kOpen).trigger();
-        const QStringList loaded = always + QStringList{"actionSaveAs", "actionFind", "actionTeamProperties", "actionCollapseTeamsTree"};
+        const QStringList loaded = always + QStringList{"actionSaveAs", "actionRestoreBackup", "actionFind", "actionTeamProperties", "actionCollapseTeamsTree"};
         QCOMPARE(Enabled(editor), Sorted(loaded));
 
         // A move is an edit, and a step to undo.

@@ -27,7 +27,7 @@ using Reply = ScriptedMessageService::Reply;
 namespace {
 
 const QString kSaveQuestion = QStringLiteral("Data in the current file has been modifed. Do you want to save the data?");
-const QStringList kFileCommands = {"&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-"};
+const QStringList kFileCommands = {"&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "&Restore Backup...", "-"};
 
 // The File menu as it opens: visible entries, separators as "-".
 QStringList FileMenu(CMainFrame& frame)
