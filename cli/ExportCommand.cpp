@@ -1,15 +1,13 @@
 // export FILE [-o CSV]: every player as CSV, one column per player key.
 #include "Commands.h"
-#include "CsvFile.h"
 #include "FileIO.h"
 #include "GameSession.h"
-#include "PlayerKeys.h"
+#include "PlayersCsv.h"
 
 #include <CLI/CLI.hpp>
 
 #include <fstream>
 #include <memory>
-#include <sstream>
 
 namespace {
 
@@ -19,33 +17,18 @@ struct ExportOptions
     std::string output;
 };
 
-void WritePlayersCsv(const CGame& game, std::ostream& out)
-{
-    CsvWriter csv(out);
-    const auto& keys = PlayerKeys::ReadableKeys();
-    csv.WriteRow(keys);
-    for (const CPlayer* player : game.Players()) {
-        std::vector<std::string> row;
-        row.reserve(keys.size());
-        for (const auto& key : keys)
-            row.push_back(PlayerKeys::GetText(*player, key));
-        csv.WriteRow(row);
-    }
-}
-
 void RunExport(const ExportOptions& options, CommandContext& ctx)
 {
     CGame game;
     if (!GameSession::Load(game, options.file, ctx))
         return;
+    const std::string text = PlayersCsv::Export(game);
     if (options.output.empty()) {
-        WritePlayersCsv(game, ctx.out);
+        ctx.out << text;
         return;
     }
-    std::ostringstream text;
-    WritePlayersCsv(game, text);
     std::ofstream file(FileIO::PathFromUtf8(options.output), std::ios::binary | std::ios::trunc);
-    file << text.str();
+    file << text;
     file.close();
     if (!file)
         ctx.Fail("Cannot write \"" + options.output + "\".");

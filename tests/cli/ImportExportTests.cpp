@@ -1,7 +1,6 @@
 // export and import: CSV out and back in, all or nothing.
 #include "CliTestSupport.h"
 #include "CsvFile.h"
-#include "ImportRows.h"
 
 namespace {
 
@@ -89,17 +88,11 @@ TEST(ExportImport, TheFirstBadCellIsReportedWithRowAndColumnAndNothingIsWritten)
     GameFile file(game);
     const auto before = file.Bytes();
     const std::string good = a + ",100\n"; // a valid edit that must not survive a later bad row
-    const std::pair<std::string, std::string> cases[]{// the CSV, and the position the message must name
+    // The CSV, and the position the message must name: an error of the CSV, of
+    // the header, of a cell (every kind of error is the core's to check).
+    const std::pair<std::string, std::string> cases[]{
         {"id,salary\n" + good + b + ",98304\n", "row 3, column 2 (salary)"},
-        {"id,salary\n" + good + "4000,5\n", "row 3, column 1 (id)"},
-        {"id,salary\n" + good + "x,5\n", "row 3, column 1 (id)"},
         {"id,salary,wage\n" + a + ",1,2\n", "row 1, column 3 (wage)"},
-        {"salary\n5\n", "no id column"},
-        {"id,id\n1,1\n", "row 1, column 2 (id)"},
-        {"id,salary,display_name\n" + a + ",100,Somebody Else\n", "row 2, column 3 (display_name)"},
-        {"id,birth\n" + a + ",1999-02-30\n", "row 2, column 2 (birth)"},
-        {"id,team\n" + a + ",77\n", "row 2, column 2 (team)"},
-        {"id,salary\n" + good + b + "\n", "row 3"},
         {"id,given_names\n" + a + ",\"open\n", "row 2"},
     };
     for (const auto& [csv, where] : cases) {
@@ -112,26 +105,6 @@ TEST(ExportImport, TheFirstBadCellIsReportedWithRowAndColumnAndNothingIsWritten)
     EXPECT_EQ(RunExe({"import", file.Path(), file.Sibling("missing.csv")}).exitCode, 1);
     EXPECT_EQ(RunExe({"import", file.Path()}).exitCode, 2);
     EXPECT_EQ(file.Bytes(), before);
-}
-
-TEST(ExportImport, AnErrorInTheLastRowRollsBackTheRowsBeforeItInTheModel)
-{
-    auto desc = StandardGame();
-    const std::string a = std::to_string(desc.players[0].id), b = std::to_string(desc.players[1].id);
-    GameFile file(desc);
-    CGame game;
-    ASSERT_TRUE(game.LoadGameFile(file.Path()).ok());
-    int told = 0;
-    game.AddObserver([&](const GameChange&) { ++told; });
-    {
-        GameEdit change(game);
-        const auto status = ImportRows(change, ParseCsv("id,contract,salary\n" + a + ",7,100\n" + b + ",5,98304\n"));
-        EXPECT_TRUE(Contains(status.message(), "row 3, column 3 (salary)")) << status.message();
-    }
-    EXPECT_EQ(told, 0);
-    EXPECT_FALSE(game.IsModified() || game.Player(desc.players[0].id)->m_bModified);
-    ASSERT_TRUE(game.SaveGameFile(file.Sibling("OUT.CAP")).ok());
-    EXPECT_EQ(tg::ReadFileBytes(file.Sibling("OUT.CAP")), file.built.bytes);
 }
 
 } // namespace

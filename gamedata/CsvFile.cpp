@@ -1,8 +1,8 @@
 #include "CsvFile.h"
 
-std::string CsvWriter::Field(const std::string& value)
+std::string CsvWriter::Field(const std::string& value, char separator)
 {
-    if (value.find_first_of(",\"\r\n") == std::string::npos)
+    if (value.find_first_of(std::string{separator} + "\"\r\n") == std::string::npos)
         return value;
     std::string quoted = "\"";
     for (char c : value) {
@@ -14,19 +14,26 @@ std::string CsvWriter::Field(const std::string& value)
     return quoted;
 }
 
-void CsvWriter::WriteRow(const std::vector<std::string>& fields)
+void CsvWriter::WriteRow(const CsvRow& fields)
 {
     std::string line;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
-            line += ',';
-        line += Field(fields[i]);
+            line += m_separator;
+        line += Field(fields[i], m_separator);
     }
     line += "\r\n";
     m_out << line;
 }
 
-CsvParseResult ParseCsv(std::string_view text)
+std::string CsvParseResult::error() const
+{
+    if (ok())
+        return {};
+    return "row " + std::to_string(errorRow) + ", column " + std::to_string(errorColumn) + ": " + reason;
+}
+
+CsvParseResult ParseCsv(std::string_view text, char separator)
 {
     CsvParseResult result;
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
@@ -36,6 +43,13 @@ CsvParseResult ParseCsv(std::string_view text)
     std::string field;
     std::size_t i = 0;
     const std::size_t n = text.size();
+    const auto endsField = [&](char c) { return c == separator || c == '\r' || c == '\n'; };
+    const auto refuse = [&](const char* reason) {
+        result.errorRow = result.rows.size() + 1;
+        result.errorColumn = row.size() + 1;
+        result.reason = reason;
+        return result;
+    };
     auto endRow = [&] {
         row.push_back(std::move(field));
         field.clear();
@@ -45,7 +59,6 @@ CsvParseResult ParseCsv(std::string_view text)
     while (i < n) {
         // At the start of a field.
         if (text[i] == '"') {
-            const std::size_t rowNumber = result.rows.size() + 1;
             ++i;
             bool closed = false;
             while (i < n) {
@@ -61,18 +74,12 @@ CsvParseResult ParseCsv(std::string_view text)
                 }
                 field += text[i++];
             }
-            if (!closed) {
-                result.error = "row " + std::to_string(rowNumber) + ", column " + std::to_string(row.size() + 1)
-                    + ": a quoted field is not closed";
-                return result;
-            }
-            if (i < n && text[i] != ',' && text[i] != '\r' && text[i] != '\n') {
-                result.error = "row " + std::to_string(rowNumber) + ", column " + std::to_string(row.size() + 1)
-                    + ": text after the closing quote of a field";
-                return result;
-            }
+            if (!closed)
+                return refuse("a quoted field is not closed");
+            if (i < n && !endsField(text[i]))
+                return refuse("text after the closing quote of a field");
         } else {
-            while (i < n && text[i] != ',' && text[i] != '\r' && text[i] != '\n')
+            while (i < n && !endsField(text[i]))
                 field += text[i++];
         }
         // After a field: a separator, a line end or the end of the text.
@@ -80,11 +87,11 @@ CsvParseResult ParseCsv(std::string_view text)
             endRow();
             break;
         }
-        if (text[i] == ',') {
+        if (text[i] == separator) {
             row.push_back(std::move(field));
             field.clear();
             ++i;
-            if (i >= n) // a trailing comma ends the text with an empty field
+            if (i >= n) // a trailing separator ends the text with an empty field
                 endRow();
             continue;
         }
