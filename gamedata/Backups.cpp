@@ -220,15 +220,18 @@ GameStatus BackUp(const std::string& gamePath, const Settings& settings)
 
     const std::string time = LocalTimeNow();
     const std::string fileName = Utf8FromPath(FileIO::PathFromUtf8(gamePath).filename());
-    for (int copy = 1; copy <= kMaxCopiesPerSecond; ++copy) {
-        const std::string target = Utf8FromPath(where / FileIO::PathFromUtf8(BackupName(fileName, time, copy)));
-        if (fs::exists(FileIO::PathFromUtf8(target), error))
-            continue;
-        if (auto status = CopyInto(gamePath, target); !status)
-            return refuse(ReasonOf(status, target));
-        return {};
-    }
-    return refuse("too many backups within one second");
+    // The copy number follows the highest one of this second, not the first
+    // gap a prune left: a lower number would list (and be pruned) as older.
+    int copy = 1;
+    for (int taken = 1; taken <= kMaxCopiesPerSecond; ++taken)
+        if (fs::exists(where / FileIO::PathFromUtf8(BackupName(fileName, time, taken)), error))
+            copy = taken + 1;
+    if (copy > kMaxCopiesPerSecond)
+        return refuse("too many backups within one second");
+    const std::string target = Utf8FromPath(where / FileIO::PathFromUtf8(BackupName(fileName, time, copy)));
+    if (auto status = CopyInto(gamePath, target); !status)
+        return refuse(ReasonOf(status, target));
+    return {};
 }
 
 void Prune(const std::string& gamePath, const Settings& settings)

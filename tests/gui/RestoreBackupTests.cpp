@@ -8,6 +8,7 @@
 #include "gamedata/Backups.h"
 #include "shell/CRestoreBackupDlg.h"
 #include "shell/Commands.h"
+#include "shell/EditorPreferences.h"
 
 #include <QAction>
 #include <QDir>
@@ -71,15 +72,21 @@ private slots:
     void theBackupsAreNewestFirstAndRestoreAsksFirstThenPutsTheChosenOneBack_data()
     {
         QTest::addColumn<QString>("answer"); // to the save question
-        QTest::newRow("Escape keeps everything") << "Escape";
-        QTest::newRow("No restores, the edits go") << "No";
-        QTest::newRow("Yes saves, then restores") << "Yes";
+        QTest::addColumn<int>("keep"); // backups per file
+        QTest::newRow("Escape keeps everything") << "Escape" << 20;
+        QTest::newRow("No restores, the edits go") << "No" << 20;
+        QTest::newRow("Yes saves, then restores") << "Yes" << 20;
+        QTest::newRow("Yes restores even when the save prunes the chosen backup") << "Yes" << 2;
     }
 
     void theBackupsAreNewestFirstAndRestoreAsksFirstThenPutsTheChosenOneBack()
     {
         QFETCH(QString, answer);
+        QFETCH(int, keep);
         Editor editor;
+        EditorPreferences preferences;
+        preferences.SetBackupsToKeep(keep);
+        preferences.Write();
         QVERIFY(editor.StartOn(guitest::SmallGame()));
         const QString path = editor.gameFile;
         const QByteArray original = guitest::FileBytes(path);
@@ -117,7 +124,7 @@ private slots:
         QCOMPARE(editor.Frame().windowTitle(), path + QStringLiteral(" - Orbek"));
         const auto backups = BackupsOf(path);
         // Yes: the save backs up the file as loaded, the restore the saved one.
-        QCOMPARE(backups.size(), answer == QLatin1String("Yes") ? 4u : restored ? 3u : 2u);
+        QCOMPARE(backups.size(), std::min<std::size_t>(keep, answer == QLatin1String("Yes") ? 4u : restored ? 3u : 2u));
         if (restored) {
             // The file the restore replaced, as the save before it left it.
             CGame replaced;

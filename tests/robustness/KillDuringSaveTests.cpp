@@ -22,11 +22,17 @@ TEST(KillDuringSaveTest, theFileIsAlwaysTheOldOrTheNewOneWhenASaveIsKilled)
     SaveScene scene(GameOfPlayers(5000, 23));
     const auto oldBytes = scene.before;
 
-    // One undisturbed save gives the new bytes and the time a save takes.
-    const auto start = Clock::now();
-    const auto first = ChildProcess({.argv = SaveArgs(scene.path)}).Wait();
-    ASSERT_TRUE(first.exited && first.exitStatus == 0) << Describe(first);
-    const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
+    // Undisturbed saves give the new bytes and the time a save takes: the
+    // fastest of three, as one slow start on a busy machine would put most
+    // kills after the end of the save.
+    auto saveTime = std::chrono::microseconds::max();
+    for (int i = 0; i < 3; ++i) {
+        tg::WriteFileBytes(scene.path, oldBytes);
+        const auto start = Clock::now();
+        const auto first = ChildProcess({.argv = SaveArgs(scene.path)}).Wait();
+        ASSERT_TRUE(first.exited && first.exitStatus == 0) << Describe(first);
+        saveTime = std::min(saveTime, std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start));
+    }
     const auto newBytes = FileBytes(scene.path);
     ASSERT_NE(newBytes, oldBytes);
 
