@@ -5,6 +5,7 @@
 #include "CTeam.h"
 #include "GameChange.h"
 #include "GameError.h"
+#include "RecordRange.h"
 #include "SourceSnapshot.h"
 
 #include <array>
@@ -12,7 +13,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <ranges>
 #include <span>
 #include <string>
 #include <vector>
@@ -81,8 +81,8 @@ public:
     std::size_t PlayerCount() const { return m_players.size(); }
     std::size_t TeamCount() const { return m_teams.size(); }
     // The records present (empty slots skipped), in id order.
-    auto Players() const;
-    auto Teams() const;
+    RecordRange<CPlayer> Players() const { return RecordRange<CPlayer>(m_players); }
+    RecordRange<CTeam> Teams() const { return RecordRange<CTeam>(m_teams); }
     // The name at an index of a name list; empty outside the list.
     const std::string& TeamName(std::size_t id) const;
     // A team-name list: 0 full names, 1 short names, 2 abbreviations.
@@ -113,13 +113,6 @@ private:
     friend class GameUndoRecord;
     friend class GameFileReader;
 
-    template <typename Record>
-    static auto Present(const std::vector<std::unique_ptr<Record>>& table)
-    {
-        return table | std::views::filter([](const auto& slot) { return slot != nullptr; })
-            | std::views::transform([](const auto& slot) -> const Record* { return slot.get(); });
-    }
-
     // The writer's run shared by saves and copies: the model streamed over
     // the file it came from into target, replaced once beforeReplace agrees.
     GameStatus WriteModel(const std::string& target, const std::function<GameStatus()>& beforeReplace,
@@ -149,13 +142,3 @@ private:
     std::uint64_t m_saveGeneration = 0;
     SourceSnapshot m_source; // what the file held when loaded or last saved
 };
-
-inline auto CGame::Players() const
-{
-    return Present(m_players);
-}
-
-inline auto CGame::Teams() const
-{
-    return Present(m_teams);
-}
