@@ -6,7 +6,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include <fstream>
 #include <memory>
 
 namespace {
@@ -27,11 +26,11 @@ void RunExport(const ExportOptions& options, CommandContext& ctx)
         ctx.out << text;
         return;
     }
-    std::ofstream file(FileIO::PathFromUtf8(options.output), std::ios::binary | std::ios::trunc);
-    file << text;
-    file.close();
-    if (!file)
-        ctx.Fail("Cannot write \"" + options.output + "\".");
+    // Written whole and then put in place, so a failed write leaves an
+    // earlier export as it was.
+    const GameStatus written = FileIO::WriteWholeFile(options.output, text);
+    if (!written)
+        ctx.Fail(written.message());
 }
 
 } // namespace

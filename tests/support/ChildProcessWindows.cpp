@@ -102,12 +102,23 @@ ChildProcess::ChildProcess(const ChildOptions& options)
     startup.hStdError = childErr;
     PROCESS_INFORMATION process{};
     const std::wstring program = Wide(options.argv.at(0));
-    if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-            nullptr, &startup, &process)) {
+    // Wine, when its server is busy, now and then refuses a start with
+    // ERROR_INTERNAL_ERROR; a second try a moment later succeeds.
+    BOOL started = FALSE;
+    DWORD error = ERROR_SUCCESS;
+    for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+        started = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+            nullptr, nullptr, &startup, &process);
+        error = started ? ERROR_SUCCESS : GetLastError();
+        if (error != ERROR_INTERNAL_ERROR)
+            break;
+        Sleep(200);
+    }
+    if (started) {
         m_process = process.hProcess;
         CloseHandle(process.hThread);
     } else {
-        m_result.startError = "CreateProcessW: " + ErrorText(GetLastError());
+        m_result.startError = "CreateProcessW: " + ErrorText(error);
         m_reaped = true;
     }
     for (HANDLE end : {childIn, childOut, childErr})
