@@ -71,6 +71,14 @@ void CGameDocument::AddStep(GameUndoRecord record)
         m_history.push(new GameStep(*this, std::move(record)));
 }
 
+void CGameDocument::SetCurrentPlayer(int playerId)
+{
+    if (playerId == m_currentPlayer)
+        return;
+    m_currentPlayer = playerId;
+    emit currentPlayerChanged(playerId);
+}
+
 void CGameDocument::SetPendingPlayer(int playerId)
 {
     if (playerId == m_pendingPlayer)

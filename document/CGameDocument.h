@@ -52,7 +52,8 @@ public:
     // The player the editor shows and the form edits (-1 = none); a load or
     // close clears it.
     int CurrentPlayer() const { return m_currentPlayer; }
-    void SetCurrentPlayer(int playerId) { m_currentPlayer = playerId; }
+    // Emits currentPlayerChanged when the id changes.
+    void SetCurrentPlayer(int playerId);
     // The player the form holds uncommitted edits for (0 = none).
     int PendingPlayer() const { return m_pendingPlayer; }
     void SetPendingPlayer(int playerId);
@@ -79,6 +80,8 @@ signals:
     // A save cleared the modified flags.
     void gameSaved();
     void pendingPlayerChanged(int previousId, int playerId);
+    // The player the editor shows became another one (-1 = none).
+    void currentPlayerChanged(int playerId);
     // After an undo or redo: the players the step changed.
     void stepApplied(const QList<quint32>& playerIds);
 

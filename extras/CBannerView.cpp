@@ -22,7 +22,6 @@ CBannerView::CBannerView(QWidget* parent)
     m_link->setObjectName(QStringLiteral("bannerLink"));
     m_link->setAlignment(Qt::AlignCenter);
     m_link->Attach();
-    m_link->SetAutoSize(false);
     m_link->SetColours(m_link->LinkColour(), QColor(255, 0, 0));
     m_link->SetUnderline(false);
     m_link->SetLinkCursor(LinkCursor());

@@ -41,13 +41,8 @@ public:
     void Paint(QPainter& painter) const;
 
     int LineIndex() const { return m_nLineIndex; }
-    int TickCounter() const { return m_nTickCounter; }
     const QString& CurrentLine() const { return m_strCurrentLine; }
-    int ScrollOffset() const { return m_nScrollOffset; }
-    int LineHeight() const { return m_nLineHeight; }
     bool IsDrawingPicture() const { return m_bDrawingPicture; }
-    // Top-left and size of the picture scrolling in (empty when none).
-    QRect PictureRect() const { return m_rcPicture; }
     QString MissingPictureName() const { return m_strMissingPicture; }
     QSize PanelSize() const { return m_panelSize; }
 

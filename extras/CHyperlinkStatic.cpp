@@ -4,7 +4,6 @@
 #include "extras/UrlOpener.h"
 #include "services/MessageService.h"
 
-#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -21,7 +20,6 @@ void CHyperlinkStatic::Attach()
         m_strUrl = text();
     if (text().isEmpty() && pixmap().isNull())
         setText(m_strUrl);
-    FitToText();
     SetLinkCursor(QCursor(Qt::ArrowCursor));
     setToolTip(m_strUrl);
 }
@@ -29,7 +27,6 @@ void CHyperlinkStatic::Attach()
 void CHyperlinkStatic::SetUrl(const QString& address)
 {
     m_strUrl = address;
-    FitToText();
     setToolTip(m_strUrl);
 }
 
@@ -52,43 +49,10 @@ void CHyperlinkStatic::SetUnderline(bool bUnderline)
     update();
 }
 
-void CHyperlinkStatic::SetAutoSize(bool bAutoSize)
-{
-    m_bAutoSize = bAutoSize;
-    FitToText();
-}
-
 void CHyperlinkStatic::SetLinkCursor(const QCursor& cursor)
 {
     m_hLinkCursor = cursor;
     setCursor(m_hLinkCursor);
-}
-
-void CHyperlinkStatic::FitToText()
-{
-    if (!m_bAutoSize)
-        return;
-    QRect rect = geometry();
-    const QFontMetrics metrics(font());
-    const int textWidth = metrics.horizontalAdvance(text());
-    const int textHeight = metrics.height();
-
-    if (alignment() & Qt::AlignVCenter) {
-        const int dy = (rect.height() - textHeight) / 2;
-        rect.setTop(rect.top() + dy);
-    }
-    rect.setHeight(textHeight);
-
-    if (alignment() & Qt::AlignHCenter) {
-        const int dx = (rect.width() - textWidth) / 2;
-        rect.setLeft(rect.left() + dx);
-        rect.setWidth(textWidth);
-    } else if (alignment() & Qt::AlignRight) {
-        rect.setLeft(rect.right() + 1 - textWidth);
-    } else {
-        rect.setWidth(textWidth);
-    }
-    setGeometry(rect);
 }
 
 int CHyperlinkStatic::OpenUrl(const QString& address, int showCommand)

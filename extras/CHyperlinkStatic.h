@@ -18,10 +18,6 @@
 // file), optionally SetUrl, then call Attach() once the label has its text.
 // A label that shows a pixmap (the banner pane) is drawn as a plain label;
 // the colours only apply to text.
-//
-// The label's alignment stands for the static control's styles when the
-// window is fitted to its text: AlignHCenter = centred, AlignRight = right
-// aligned, AlignVCenter = centred vertically.
 class CHyperlinkStatic : public QLabel
 {
     Q_OBJECT
@@ -31,7 +27,7 @@ public:
     ~CHyperlinkStatic() override;
 
     // Turns the label into a link: an empty address is taken from the text,
-    // an empty text shows the address; fits to the text; arrow cursor until
+    // an empty text shows the address; arrow cursor until
     // the owner sets another; the address becomes the tool tip.
     void Attach();
 
@@ -39,12 +35,8 @@ public:
     void SetColours(const QColor& link, const QColor& visited);
     void SetVisited(bool bVisited);
     void SetUnderline(bool bUnderline);
-    void SetAutoSize(bool bAutoSize);
     // Owners replace the arrow set by Attach (normally with LinkCursor()).
     void SetLinkCursor(const QCursor& cursor);
-    // With auto-size on, moves and sizes the label to its text in the
-    // parent; otherwise does nothing.
-    void FitToText();
 
     // Opens `address`; returns the opener's result code (above 32 = opened).
     static int OpenUrl(const QString& address, int showCommand);
@@ -58,9 +50,6 @@ public:
     QColor VisitedColour() const { return m_crVisited; }
     bool IsVisited() const { return m_bVisited; }
     bool IsUnderlined() const { return m_bUnderline; }
-    bool IsAutoSize() const { return m_bAutoSize; }
-    // True once the underlined copy of the font has been made.
-    bool HasUnderlineFont() const { return m_fontUnderline.has_value(); }
 
     // Colour and font the text is drawn with right now. Makes the
     // underlined font on first use when underlining is on.
@@ -81,7 +70,6 @@ private:
     QColor m_crVisited{85, 26, 139};
     bool m_bVisited = false;
     bool m_bUnderline = true;
-    bool m_bAutoSize = false;
     QString m_strUrl;
     std::optional<QFont> m_fontUnderline;
     QCursor m_hLinkCursor;

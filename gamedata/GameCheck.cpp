@@ -7,6 +7,7 @@
 
 #include <map>
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace GameCheck {
@@ -209,6 +210,18 @@ std::vector<Finding> CheckGame(const CGame& game)
     CheckTeams(game, found);
     AddCareers(game, findings);
     return findings;
+}
+
+std::vector<Finding> NewFindings(const std::vector<Finding>& before, const std::vector<Finding>& now)
+{
+    std::set<std::tuple<Subject, std::uint32_t, std::string>> known;
+    for (const Finding& finding : before)
+        known.emplace(finding.subject, finding.id, finding.text);
+    std::vector<Finding> added;
+    for (const Finding& finding : now)
+        if (!known.count({finding.subject, finding.id, finding.text}))
+            added.push_back(finding);
+    return added;
 }
 
 std::string Line(const Finding& finding)

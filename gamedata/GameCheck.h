@@ -41,6 +41,10 @@ std::vector<Finding> CheckGame(const CGame& game);
 // The warnings about one player's career figures and contract.
 std::vector<Finding> CheckCareer(const CPlayer& player);
 
+// The findings of `now` that `before` does not hold (the same subject, id
+// and text): the problems that edits made since `before` brought in.
+std::vector<Finding> NewFindings(const std::vector<Finding>& before, const std::vector<Finding>& now);
+
 // One line of text: "player 12: ...", "team 3: ...", "structure: ...".
 std::string Line(const Finding& finding);
 

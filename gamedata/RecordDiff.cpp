@@ -6,7 +6,6 @@
 #include "TeamFields.h"
 
 #include <algorithm>
-#include <functional>
 #include <set>
 
 namespace {
@@ -79,30 +78,68 @@ std::vector<std::size_t> UnnamedDifferences(const std::array<std::uint8_t, N>& a
     return offsets;
 }
 
-// Calls `differs` with the lines of every player, then every team, present
-// in either game that differs (records in one game only included).
-void EachDifference(const CGame& a, const CGame& b, const std::function<void(bool team, std::vector<std::string>)>& differs)
+using RecordDiff::Difference;
+
+Difference PlayerDifference(const CPlayer& before, const CPlayer& after)
 {
-    for (std::uint32_t id = 0; id < std::max(a.PlayerCount(), b.PlayerCount()); ++id) {
-        const CPlayer* pa = a.Player(id);
-        const CPlayer* pb = b.Player(id);
-        if (pa && pb) {
-            if (auto lines = RecordDiff::Players(*pa, *pb); !lines.empty())
-                differs(false, std::move(lines));
-        } else if (pa || pb) {
-            differs(false, {"player " + RecordDiff::IdAndName(pa ? *pa : *pb) + ": only in " + (pa ? "A" : "B")});
-        }
+    Difference difference;
+    difference.id = before.m_nId;
+    difference.name = Cp1252::ToUtf8(before.GetDisplayName());
+    auto compare = [&](const PlayerField& field) {
+        const FieldValue a = PlayerFields::Get(before, field);
+        const FieldValue b = PlayerFields::Get(after, field);
+        if (a == b)
+            return false;
+        difference.fields.push_back({field.key, Shown(a), Shown(b)});
+        return true;
+    };
+    // A Code row shows the stored bytes when the value above it is equal.
+    const auto& fields = PlayerFields::All();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].role != FieldRole::Value || !fields[i].Readable())
+            continue;
+        if (!compare(fields[i]) && i + 1 < fields.size() && fields[i + 1].role == FieldRole::Code)
+            compare(fields[i + 1]);
     }
-    for (std::uint32_t id = 0; id < std::max(a.TeamCount(), b.TeamCount()); ++id) {
-        const CTeam* ta = a.Team(id);
-        const CTeam* tb = b.Team(id);
-        if (ta && tb) {
-            if (auto lines = RecordDiff::Teams(*ta, *tb); !lines.empty())
-                differs(true, std::move(lines));
-        } else if (ta || tb) {
-            differs(true, {"team " + std::to_string(id) + ": only in " + (ta ? "A" : "B")});
-        }
+    difference.unnamedBytes = RecordDiff::OffsetRanges(
+        UnnamedDifferences(before.CopyRecord(), after.CopyRecord(), NamedPlayerBytes()));
+    return difference;
+}
+
+Difference TeamDifference(const CTeam& before, const CTeam& after)
+{
+    Difference difference;
+    difference.team = true;
+    difference.id = after.m_wId;
+    difference.name = Cp1252::ToUtf8(before.m_strName);
+    for (const auto& key : TeamFields::Keys()) {
+        const TeamValue a = TeamFields::Get(before, key);
+        const TeamValue b = TeamFields::Get(after, key);
+        if (a != b)
+            difference.fields.push_back({key, Shown(a), Shown(b)});
     }
+    std::set<std::size_t> named;
+    for (std::size_t i = TeamLayout::nCaptain; i < TeamLayout::nBudget + 4; ++i)
+        named.insert(i);
+    difference.unnamedBytes = RecordDiff::OffsetRanges(UnnamedDifferences(before.m_teamRecord, after.m_teamRecord, named));
+    return difference;
+}
+
+bool Differs(const Difference& difference)
+{
+    return difference.status != RecordDiff::Status::Changed || !difference.fields.empty()
+        || !difference.unnamedBytes.empty();
+}
+
+// A record in one game only: the one that holds it names it.
+Difference OneSided(bool team, std::uint32_t id, const std::string& name, bool inA)
+{
+    Difference difference;
+    difference.team = team;
+    difference.id = id;
+    difference.name = name;
+    difference.status = inA ? RecordDiff::Status::Removed : RecordDiff::Status::Added;
+    return difference;
 }
 
 } // namespace
@@ -116,17 +153,64 @@ std::string IdAndName(const CPlayer& player)
     return name.empty() ? id : id + " (" + Cp1252::ToUtf8(name) + ")";
 }
 
+std::vector<Difference> Compare(const CGame& a, const CGame& b)
+{
+    std::vector<Difference> all;
+    for (std::uint32_t id = 0; id < std::max(a.PlayerCount(), b.PlayerCount()); ++id) {
+        const CPlayer* pa = a.Player(id);
+        const CPlayer* pb = b.Player(id);
+        if (pa && pb) {
+            if (Difference difference = PlayerDifference(*pa, *pb); Differs(difference))
+                all.push_back(std::move(difference));
+        } else if (pa || pb) {
+            const CPlayer& only = pa ? *pa : *pb;
+            all.push_back(OneSided(false, only.m_nId, Cp1252::ToUtf8(only.GetDisplayName()), pa != nullptr));
+        }
+    }
+    for (std::uint32_t id = 0; id < std::max(a.TeamCount(), b.TeamCount()); ++id) {
+        const CTeam* ta = a.Team(id);
+        const CTeam* tb = b.Team(id);
+        if (ta && tb) {
+            if (Difference difference = TeamDifference(*ta, *tb); Differs(difference))
+                all.push_back(std::move(difference));
+        } else if (ta || tb) {
+            all.push_back(OneSided(true, id, Cp1252::ToUtf8((ta ? ta : tb)->m_strName), ta != nullptr));
+        }
+    }
+    return all;
+}
+
+std::vector<std::string> Lines(const Difference& difference)
+{
+    const std::string id = std::to_string(difference.id);
+    // Players are named by id and name, teams by id alone.
+    const std::string subject = (difference.team ? "team " : "player ")
+        + (difference.team || difference.name.empty() ? id : id + " (" + difference.name + ")");
+    if (difference.status != Status::Changed)
+        return {subject + ": only in " + (difference.status == Status::Removed ? "A" : "B")};
+    std::vector<std::string> lines;
+    for (const FieldChange& field : difference.fields)
+        lines.push_back(subject + " " + field.name + ": " + field.before + " -> " + field.after);
+    if (!difference.unnamedBytes.empty())
+        lines.push_back(subject + " record bytes at offsets " + difference.unnamedBytes + " differ");
+    return lines;
+}
+
 std::vector<std::string> Games(const CGame& a, const CGame& b)
 {
     std::vector<std::string> all;
-    EachDifference(a, b, [&](bool, std::vector<std::string> lines) { all.insert(all.end(), lines.begin(), lines.end()); });
+    for (const Difference& difference : Compare(a, b)) {
+        const auto lines = Lines(difference);
+        all.insert(all.end(), lines.begin(), lines.end());
+    }
     return all;
 }
 
 Counts CountDifferences(const CGame& a, const CGame& b)
 {
     Counts counts;
-    EachDifference(a, b, [&](bool team, const std::vector<std::string>&) { ++(team ? counts.teams : counts.players); });
+    for (const Difference& difference : Compare(a, b))
+        ++(difference.team ? counts.teams : counts.players);
     return counts;
 }
 
@@ -149,48 +233,12 @@ std::string OffsetRanges(const std::vector<std::size_t>& offsets)
 
 std::vector<std::string> Players(const CPlayer& before, const CPlayer& after)
 {
-    std::vector<std::string> lines;
-    const std::string prefix = "player " + IdAndName(before) + " ";
-    auto compare = [&](const PlayerField& field) {
-        const FieldValue a = PlayerFields::Get(before, field);
-        const FieldValue b = PlayerFields::Get(after, field);
-        if (a == b)
-            return false;
-        lines.push_back(prefix + field.key + ": " + Shown(a) + " -> " + Shown(b));
-        return true;
-    };
-    // A Code row shows the stored bytes when the value above it is equal.
-    const auto& fields = PlayerFields::All();
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (fields[i].role != FieldRole::Value || !fields[i].Readable())
-            continue;
-        if (!compare(fields[i]) && i + 1 < fields.size() && fields[i + 1].role == FieldRole::Code)
-            compare(fields[i + 1]);
-    }
-
-    const auto offsets = UnnamedDifferences(before.CopyRecord(), after.CopyRecord(), NamedPlayerBytes());
-    if (!offsets.empty())
-        lines.push_back(prefix + "record bytes at offsets " + OffsetRanges(offsets) + " differ");
-    return lines;
+    return Lines(PlayerDifference(before, after));
 }
 
 std::vector<std::string> Teams(const CTeam& before, const CTeam& after)
 {
-    std::vector<std::string> lines;
-    const std::string prefix = "team " + std::to_string(after.m_wId) + " ";
-    for (const auto& key : TeamFields::Keys()) {
-        const TeamValue a = TeamFields::Get(before, key);
-        const TeamValue b = TeamFields::Get(after, key);
-        if (a != b)
-            lines.push_back(prefix + key + ": " + Shown(a) + " -> " + Shown(b));
-    }
-    std::set<std::size_t> named;
-    for (std::size_t i = TeamLayout::nCaptain; i < TeamLayout::nBudget + 4; ++i)
-        named.insert(i);
-    const auto offsets = UnnamedDifferences(before.m_teamRecord, after.m_teamRecord, named);
-    if (!offsets.empty())
-        lines.push_back(prefix + "record bytes at offsets " + OffsetRanges(offsets) + " differ");
-    return lines;
+    return Lines(TeamDifference(before, after));
 }
 
 } // namespace RecordDiff

@@ -13,7 +13,7 @@ CDateEdit::CDateEdit(QWidget* parent)
 
 void CDateEdit::SetDate(const CDate& date)
 {
-    SetDefaultText(FormatDate(date, 10));
+    SetDefaultText(FormatDate(date));
 }
 
 CDate CDateEdit::GetDate() const
@@ -21,14 +21,10 @@ CDate CDateEdit::GetDate() const
     return ParseDate(text());
 }
 
-QString FormatDate(const CDate& date, int length)
+QString FormatDate(const CDate& date)
 {
     if (!date.valid)
         return {};
-    if (length == 8)
-        return QString::asprintf("%02d/%02d/%02d", date.day, date.month, date.year % 100);
-    if (length == 5)
-        return QStringLiteral("00:00");
     return QString::asprintf("%02d/%02d/%04d", date.day, date.month, date.year);
 }
 

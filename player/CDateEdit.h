@@ -22,9 +22,8 @@ public:
     CDate GetDate() const;
 };
 
-// "dd/mm/yy" for length 8, "HH:MM" for length 5 (a date has no time, so
-// "00:00"), "dd/mm/yyyy" for every other length; empty for no date.
-QString FormatDate(const CDate& date, int length);
+// "dd/mm/yyyy"; empty for no date.
+QString FormatDate(const CDate& date);
 
 // Day/month/year with one or two digits for day and month and a year from
 // 100 to 9999; blanks around the text are ignored. Anything else, an empty

@@ -10,9 +10,12 @@
 # Prints medians of the per-run ratios and the peak memory against their
 # targets; exits 1 when a target is missed.
 #
-#   scripts/bench.sh [--runs N] [--micro]
+#   scripts/bench.sh [--runs N] [--micro] [--table]
 #     --runs N   runs per comparison (default 7)
 #     --micro    also run the in-process step benchmarks (orbek_bench)
+#     --table    only the editor's players table on the largest file
+#                (orbek_table_bench, offscreen; a Release build with the
+#                editor in build-bench-gui), then stop
 # ORBEK_BENCH_DATA chooses where the game files go (default build-bench/data;
 # keep it on the disk you want to measure, not on tmpfs).
 set -euo pipefail
@@ -20,15 +23,26 @@ cd "$(dirname "$0")/.."
 
 runs=7
 micro=0
+table=0
 while [ $# -gt 0 ]; do
     case "$1" in
         --runs) runs="$2"; shift 2 ;;
         --micro) micro=1; shift ;;
-        *) echo "usage: scripts/bench.sh [--runs N] [--micro]" >&2; exit 2 ;;
+        --table) table=1; shift ;;
+        *) echo "usage: scripts/bench.sh [--runs N] [--micro] [--table]" >&2; exit 2 ;;
     esac
 done
 
 jobs=$(nproc 2>/dev/null || echo 2)
+
+if [ "$table" = 1 ]; then
+    cmake -S . -B build-bench-gui -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DORBEK_BUILD_TESTS=OFF -DORBEK_BUILD_BENCH=ON >/dev/null
+    cmake --build build-bench-gui -j "$jobs" --target orbek_table_bench
+    QT_LOGGING_RULES='qt.qpa.*=false' build-bench-gui/bench/orbek_table_bench --benchmark_min_time=0.5 \
+        --benchmark_repetitions=3 --benchmark_report_aggregates_only=true 2>&1 | grep -v propagateSizeHints
+    exit 0
+fi
 data="${ORBEK_BENCH_DATA:-build-bench/data}"
 
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release \

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Opens the editor on the demo game on a virtual display and saves a picture
 # of the screen, to look at the window without a desktop:
-#   bash scripts/screenshot.sh [picture.png] [build folder]
+#   bash scripts/screenshot.sh [picture.png] [build folder] [keys]
+# keys, if given, are typed into the editor before the picture is taken
+# (xdotool key syntax, e.g. "ctrl+l" for the players table; needs xdotool).
 # Needs xvfb and ImageMagick (apt-get install xvfb xauth imagemagick); builds
 # the editor and the demo game in the build folder (default build/) first.
 set -euo pipefail
@@ -25,6 +27,10 @@ printf '[Orbek]\r\nICC Folder=%s\r\n' "$build/demo/ICC" > "$home/config/Orbek.IN
 HOME="$home" XDG_CONFIG_HOME="$home/config" xvfb-run -a -s '-screen 0 1280x900x24' bash -c '
     "$1" "$2" & editor=$!
     sleep 6
+    if [ -n "$4" ]; then
+        xdotool search --sync --onlyvisible --class orbek windowfocus --sync key $4 || true
+        sleep 2
+    fi
     import -window root "$3"
-    kill "$editor"' _ "$build/orbek" "$build/demo/ICC/DATABASE.DB" "$picture"
+    kill "$editor"' _ "$build/orbek" "$build/demo/ICC/DATABASE.DB" "$picture" "${3:-}"
 echo "wrote $picture"

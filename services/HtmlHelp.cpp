@@ -2,7 +2,11 @@
 
 #include "CHelpViewer.h"
 
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QIcon>
+#include <QPushButton>
+#include <QShortcut>
 #include <QPointer>
 #include <QUrl>
 
@@ -43,4 +47,22 @@ QWidget* OpenHtmlHelp(QWidget* owner, const char* file, unsigned command, quintp
         viewer = new CHelpViewer(QUrl(QStringLiteral("qrc:/help") + kContentsPage));
     viewer->ShowPage(QUrl(QStringLiteral("qrc:/help") + page));
     return viewer;
+}
+
+QAbstractButton* AttachHelp(QWidget* window, const char* topic, QDialogButtonBox* buttons)
+{
+    const auto open = [window, topic] { OpenHtmlHelp(window, topic, kHelpDisplayTopic, 0); };
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    f1->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(f1, &QShortcut::activated, window, open);
+    if (!buttons)
+        return nullptr;
+    QPushButton* help = buttons->addButton(QDialogButtonBox::Help);
+    help->setText(QObject::tr("&Help"));
+    help->setAutoDefault(false);
+    help->setIcon(QIcon()); // some styles draw one that reads as "close"
+    // A help button must not close the dialog (the box's helpRequested does
+    // not either).
+    QObject::connect(help, &QPushButton::clicked, window, open);
+    return help;
 }

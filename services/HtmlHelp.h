@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+class QAbstractButton;
+class QDialogButtonBox;
 class QWidget;
 
 // The command that shows a topic (the only one the editor uses).
@@ -14,3 +16,8 @@ inline constexpr unsigned kHelpDisplayTopic = 0;
 // file, the topic or the command is unknown. `owner` and `data` are
 // accepted for the familiar call shape and not used.
 QWidget* OpenHtmlHelp(QWidget* owner, const char* file, unsigned command, quintptr data);
+
+// Gives a window its help page ("Orbek.chm::/Html/<page>.htm"): F1 opens it,
+// and so does a "&Help" button added to `buttons` when given. Returns that
+// button, or null.
+QAbstractButton* AttachHelp(QWidget* window, const char* topic, QDialogButtonBox* buttons = nullptr);

@@ -4,6 +4,7 @@
 #include "COrbekStatusBar.h"
 #include "COrbekView.h"
 #include "Commands.h"
+#include "DefaultExtension.h"
 #include "player/CPlayerAttributesView.h"
 #include "services/AppTitle.h"
 #include "services/MessageService.h"
@@ -36,18 +37,6 @@ QStringList LocalFiles(const QMimeData* data)
     return files;
 }
 
-// A name typed without an extension gets the default one, as the Windows
-// file dialogs add it.
-QString WithDefaultExtension(const QString& path, bool mustExist)
-{
-    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
-        return path;
-    const QString withExtension = path + QString::fromLatin1(kDefaultExtension);
-    if (mustExist && QFileInfo::exists(path))
-        return path;
-    return withExtension;
-}
-
 } // namespace
 
 CMainFrame::CMainFrame(COrbekApp& app) : m_app(app)
@@ -60,6 +49,7 @@ CMainFrame::CMainFrame(COrbekApp& app) : m_app(app)
     CreateStatusBar();
     OnCreateClient();
     CreateHistory();
+    CreatePlayersTable();
     resize(1024, 720);
 }
 
@@ -118,12 +108,17 @@ void CMainFrame::UpdateCommandUI()
         {Command::kSave, m_app.Document().IsModified()},
         {Command::kSaveAs, loaded},
         {Command::kRestoreBackup, loaded},
+        {Command::kExportPlayers, loaded},
+        {Command::kImportPlayers, loaded},
         {Command::kFind, loaded},
         {Command::kFindNext, loaded && !m_app.m_strFindText.isEmpty()},
         {Command::kTeamProperties, loaded},
         {Command::kPlayerStats, playerSelected},
         {Command::kCopyFrom, playerSelected},
         {Command::kCollapseTeamsTree, loaded},
+        {Command::kCheckGame, loaded},
+        {Command::kCompareWithFile, loaded},
+        {Command::kCompareWithSaved, loaded},
     };
     for (const auto& [id, enabled] : rules)
         if (QAction* action = Action(id))
@@ -162,10 +157,18 @@ void CMainFrame::OnOpen()
         QString::fromLatin1(kOpenFilter));
     if (chosen.isEmpty())
         return;
-    m_app.LoadGameFile(QFileInfo(WithDefaultExtension(chosen, true)).absoluteFilePath());
+    m_app.LoadGameFile(QFileInfo(WithDefaultExtension(chosen, true, QString::fromLatin1(kDefaultExtension))).absoluteFilePath());
     // The caption follows the game's file, which a failed load has emptied.
     SetCaptionFromGameFile();
     m_app.OnIdle();
+}
+
+QString CMainFrame::AskGameFileToOpen(const QString& caption)
+{
+    const QString chosen = Messages().GetOpenFileName(this, caption, m_app.GameFilePath(), QString::fromLatin1(kOpenFilter));
+    if (chosen.isEmpty())
+        return chosen;
+    return QFileInfo(WithDefaultExtension(chosen, true, QString::fromLatin1(kDefaultExtension))).absoluteFilePath();
 }
 
 void CMainFrame::OnSave()
@@ -177,20 +180,19 @@ void CMainFrame::OnSave()
 void CMainFrame::OnSaveAs()
 {
     CommitCurrentPlayer();
-    const QString target = AskSaveAsTarget();
+    const QString target = AskSaveAsTarget(tr("Save As"), m_app.GameFilePath(), kSaveFilter, kDefaultExtension);
     if (!target.isEmpty() && m_app.SaveGameFile(target))
         SetCaptionFromGameFile();
 }
 
-QString CMainFrame::AskSaveAsTarget()
+QString CMainFrame::AskSaveAsTarget(const QString& caption, QString start, const char* filter, const char* extension)
 {
-    QString start = m_app.GameFilePath();
     for (;;) {
-        const QString chosen = Messages().GetSaveFileName(this, tr("Save As"), start, QString::fromLatin1(kSaveFilter));
+        const QString chosen = Messages().GetSaveFileName(this, caption, start, QString::fromLatin1(filter));
         if (chosen.isEmpty())
             return {};
         // Asked about the name that will be written, extension included.
-        const QFileInfo target(WithDefaultExtension(chosen, false));
+        const QFileInfo target(WithDefaultExtension(chosen, false, QString::fromLatin1(extension)));
         if (!target.exists())
             return target.absoluteFilePath();
         const auto answer = Messages().ShowMessage(this,
@@ -254,6 +256,7 @@ void CMainFrame::SavePlacement()
     WindowPlacement::WriteSplitter(*m_wndSplitter, kTreeSplitterKey);
     if (const auto* inner = findChild<QSplitter*>(QStringLiteral("viewSplitter")))
         WindowPlacement::WriteSplitter(*inner, kBannerSplitterKey);
+    SavePlayersTable();
 }
 
 Qt::WindowStates CMainFrame::RestorePlacement()
@@ -261,5 +264,6 @@ Qt::WindowStates CMainFrame::RestorePlacement()
     WindowPlacement::ReadSplitter(*m_wndSplitter, kTreeSplitterKey);
     if (auto* inner = findChild<QSplitter*>(QStringLiteral("viewSplitter")))
         WindowPlacement::ReadSplitter(*inner, kBannerSplitterKey);
+    RestorePlayersTable();
     return WindowPlacement::Apply(*this, WindowPlacement::Read());
 }

@@ -5,6 +5,7 @@
 #include "ProfileIni.h"
 #include "EditorPreferences.h"
 #include "RecentFiles.h"
+#include "checking/CSaveCheck.h"
 #include "player/CPlayerAttributesView.h"
 #include "res/OrbekResources.h"
 #include "services/AppTitle.h"
@@ -24,7 +25,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
-COrbekApp::COrbekApp()
+COrbekApp::COrbekApp() : m_saveCheck(std::make_unique<CSaveCheck>(m_document))
 {
     InitOrbekResources();
 }
@@ -96,8 +97,7 @@ void COrbekApp::ShowSplash()
 {
     // Modeless; it deletes itself when its time is up or it is clicked. A
     // picture that cannot be loaded means no splash, and start-up goes on.
-    CSplashWnd::ShowSplash(QStringLiteral("splash"), 3500, QString::fromLatin1(kVersionText), QPoint(200, 120),
-        QColor(0xFF, 0xFF, 0xFF), QColor(0, 0, 0));
+    CSplashWnd::ShowStartupSplash(QString::fromLatin1(kVersionText));
 }
 
 void COrbekApp::ReadGameFolder()
@@ -208,6 +208,8 @@ void COrbekApp::NoteRecentFile()
 bool COrbekApp::SaveGameFile(const QString& newPath)
 {
     const EditorPreferences preferences = EditorPreferences::Read();
+    if (preferences.CheckBeforeSave() && Game().IsLoaded() && !m_saveCheck->MaySave(m_pMainFrame.get()))
+        return false;
     std::optional<Backups::Settings> backups;
     if (preferences.MakeBackups())
         backups = preferences.BackupSettings();
@@ -240,17 +242,6 @@ bool COrbekApp::MovePlayer(std::uint32_t playerId, std::uint16_t oldTeam, std::u
         tree->SelectPlayerNode(playerId);
     OnIdle();
     return status.ok();
-}
-
-void COrbekApp::RefreshPlayerLabel(std::uint32_t playerId, bool bRebuild)
-{
-    if (CTeamView* tree = TeamView()) {
-        if (bRebuild)
-            tree->RebuildTree();
-        else
-            tree->RelabelPlayer(playerId);
-    }
-    OnIdle();
 }
 
 void COrbekApp::RefreshAllLabels()

@@ -10,6 +10,7 @@
 #include <memory>
 
 class CMainFrame;
+class CSaveCheck;
 class CPlayerAttributesView;
 class CTeamView;
 class QWidget;
@@ -50,7 +51,8 @@ public:
     // Game operations. Each returns false after showing the core's message.
     bool LoadGameFile(const QString& path);
     // Empty path: save in place. A successful Save As makes the new path the
-    // loaded file.
+    // loaded file. Edits that brought in new problems ask first (a
+    // preference); No saves nothing and returns false.
     bool SaveGameFile(const QString& newPath = {});
     void FreeGameData();
     // Puts the backup back in place of the loaded file (which is backed up
@@ -59,7 +61,6 @@ public:
     bool RestoreBackup(const QString& backupPath);
     // A step "Move <name>"; bSelect selects the player in the tree afterwards.
     bool MovePlayer(std::uint32_t playerId, std::uint16_t oldTeam, std::uint16_t newTeam, bool bSelect);
-    void RefreshPlayerLabel(std::uint32_t playerId, bool bRebuild);
     void RefreshAllLabels();
 
     // The tree's selection changed to the node with this item data.
@@ -101,5 +102,6 @@ private:
 
     CGameDocument m_document;
     RecoveryKeeper m_recovery{m_document}; // a copy of unsaved edits, offered back on open
+    std::unique_ptr<CSaveCheck> m_saveCheck; // asks before a save that brings in new problems
     std::unique_ptr<CMainFrame> m_pMainFrame;
 };

@@ -1,6 +1,7 @@
 #include "CPreferencesDlg.h"
 
 #include "COrbekApp.h"
+#include "services/HtmlHelp.h"
 #include "ui_CPreferencesDlg.h"
 
 namespace {
@@ -21,6 +22,7 @@ CPreferencesDlg::CPreferencesDlg(const EditorPreferences& preferences, const QSt
     m_ui->checkMakeBackups->setChecked(preferences.MakeBackups());
     SetRange(*m_ui->spinBackupsToKeep, EditorPreferences::kBackupsToKeep, preferences.BackupsToKeep());
     SetRange(*m_ui->spinRecoverySeconds, EditorPreferences::kRecoverySeconds, preferences.RecoverySeconds());
+    m_ui->checkBeforeSave->setChecked(preferences.CheckBeforeSave());
     m_ui->editGameFolder->setText(gameFolder);
     // How many backups to keep means nothing while none are made.
     const auto followBackups = [this](bool on) {
@@ -30,6 +32,7 @@ CPreferencesDlg::CPreferencesDlg(const EditorPreferences& preferences, const QSt
     followBackups(preferences.MakeBackups());
     connect(m_ui->checkMakeBackups, &QCheckBox::toggled, this, followBackups);
     connect(m_ui->buttonBrowse, &QPushButton::clicked, this, &CPreferencesDlg::OnBrowse);
+    AttachHelp(this, "Orbek.chm::/Html/Preferences.htm", m_ui->buttonBox);
 }
 
 CPreferencesDlg::~CPreferencesDlg() = default;
@@ -40,6 +43,7 @@ EditorPreferences CPreferencesDlg::Preferences() const
     preferences.SetMakeBackups(m_ui->checkMakeBackups->isChecked());
     preferences.SetBackupsToKeep(m_ui->spinBackupsToKeep->value());
     preferences.SetRecoverySeconds(m_ui->spinRecoverySeconds->value());
+    preferences.SetCheckBeforeSave(m_ui->checkBeforeSave->isChecked());
     return preferences;
 }
 

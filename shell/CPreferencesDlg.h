@@ -10,7 +10,8 @@ namespace Ui {
 class CPreferencesDlg;
 }
 
-// Edit > Preferences: the backup and recovery settings and the game folder.
+// Edit > Preferences: the backup and recovery settings, the check before a
+// save and the game folder.
 // The dialog only shows and edits them; whoever opens it stores them when it
 // closes with OK:
 //

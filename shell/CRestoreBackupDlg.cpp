@@ -4,6 +4,7 @@
 #include "extras/UrlOpener.h"
 #include "gamedata/CGame.h"
 #include "gamedata/RecordDiff.h"
+#include "services/HtmlHelp.h"
 #include "services/MessageService.h"
 #include "ui_CRestoreBackupDlg.h"
 
@@ -17,6 +18,7 @@
 namespace {
 
 constexpr int kPathRole = Qt::UserRole; // on column 0 of a backup that loads
+constexpr const char* kHelpTopic = "Orbek.chm::/Html/Backups.htm";
 
 QString TimeText(const Backups::Entry& entry)
 {
@@ -72,6 +74,9 @@ CRestoreBackupDlg::CRestoreBackupDlg(const CGame& loaded, const Backups::Setting
     connect(m_ui->listBackups, &QTreeWidget::itemDoubleClicked, this, &CRestoreBackupDlg::OnRestore);
     connect(m_ui->buttonRestore, &QPushButton::clicked, this, &CRestoreBackupDlg::OnRestore);
     connect(m_ui->buttonOpenFolder, &QPushButton::clicked, this, &CRestoreBackupDlg::OnOpenFolder);
+    AttachHelp(this, kHelpTopic);
+    connect(m_ui->buttonHelp, &QPushButton::clicked, this,
+        [this] { OpenHtmlHelp(this, kHelpTopic, kHelpDisplayTopic, 0); });
 }
 
 CRestoreBackupDlg::~CRestoreBackupDlg() = default;

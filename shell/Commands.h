@@ -36,11 +36,17 @@ inline constexpr int kHelpContents = 32784;
 inline constexpr int kAbout = 57664;
 inline constexpr int kPreferences = 32786;
 inline constexpr int kRestoreBackup = 32787;
+inline constexpr int kPlayersTable = 32788;
+inline constexpr int kExportPlayers = 32789;
+inline constexpr int kImportPlayers = 32790;
+inline constexpr int kCheckGame = 32791;
+inline constexpr int kCompareWithFile = 32792;
+inline constexpr int kCompareWithSaved = 32793;
 // "1 <path>" to "4 <path>" in the File menu: kRecentFile1 + index.
 inline constexpr int kRecentFile1 = 57616;
 } // namespace Command
 
-inline constexpr std::array<CommandInfo, 19> kCommands{{
+inline constexpr std::array<CommandInfo, 25> kCommands{{
     // The undo texts name the step to undo or redo ("&Undo Edit Smith J").
     {Command::kUndo, "actionUndo", "&Undo\tCtrl+Z", "Ctrl+Z", "Undo the last step\nUndo", "undo"},
     {Command::kRedo, "actionRedo", "&Redo\tCtrl+Y", "Ctrl+Y", "Redo the step undone last\nRedo", "redo"},
@@ -52,6 +58,10 @@ inline constexpr std::array<CommandInfo, 19> kCommands{{
         "Save the active file with a new name\nSave As", "saveas"},
     {Command::kRestoreBackup, "actionRestoreBackup", "&Restore Backup...", "",
         "Put back a copy of the file as it was before a save\nRestore Backup", ""},
+    {Command::kExportPlayers, "actionExportPlayers", "&Export Players...", "",
+        "Write the players to a CSV file\nExport Players", ""},
+    {Command::kImportPlayers, "actionImportPlayers", "&Import Players...", "",
+        "Change players from a CSV file, after a preview\nImport Players", ""},
     {Command::kExit, "actionExit", "E&xit", "",
         "Quit the application; prompts to save documents\nExit", ""},
     {Command::kFind, "actionFind", "&Find\tAlt-F3", "Alt+F3",
@@ -66,6 +76,14 @@ inline constexpr std::array<CommandInfo, 19> kCommands{{
         "Show or hide the toolbar\nToggle ToolBar", ""},
     {Command::kStatusBar, "actionToggleStatusBar", "&Status Bar", "",
         "Show or hide the status bar\nToggle StatusBar", ""},
+    {Command::kPlayersTable, "actionPlayersTable", "Players &Table\tCtrl+L", "Ctrl+L",
+        "Show or hide the table of all players\nPlayers Table", ""},
+    {Command::kCheckGame, "actionCheckGame", "&Check Game...\tF7", "F7",
+        "List the problems of the game and how to fix them\nCheck Game", ""},
+    {Command::kCompareWithFile, "actionCompareWithFile", "Compare With &File...", "",
+        "Show how another game file differs from this game\nCompare With File", ""},
+    {Command::kCompareWithSaved, "actionCompareWithSaved", "Compare With &Saved", "",
+        "Show what the next save will change in the file\nCompare With Saved", ""},
     {Command::kCollapseTeamsTree, "actionCollapseTeamsTree", "&Collapse Teams Tree\tAlt-C", "Alt+C", "", ""},
     {Command::kHelpContents, "actionHelpContents", "&Contents", "",
         "Display help contents\nHelp Contents", ""},

@@ -41,9 +41,16 @@ void CMainFrame::OnFindNext()
 
 void CMainFrame::OnTeamProperties()
 {
+    OpenTeamProperties(-1);
+}
+
+void CMainFrame::OpenTeamProperties(int teamId)
+{
     CGame& game = m_app.Game();
     // The dialog's one edit: committed at OK (one step), rolled back at Cancel.
     CTeamPropertiesDlg dialog(game, this);
+    if (teamId >= 0)
+        dialog.SelectTeam(static_cast<std::uint16_t>(teamId));
     const bool accepted = dialog.exec() == QDialog::Accepted;
     GameUndoRecord record = dialog.TakeRecord();
     if (accepted && record.Empty())

@@ -10,6 +10,7 @@ constexpr const char* kGroup = "Preferences";
 constexpr const char* kMakeBackupsKey = "MakeBackups";
 constexpr const char* kBackupsToKeepKey = "BackupsToKeep";
 constexpr const char* kRecoverySecondsKey = "RecoverySeconds";
+constexpr const char* kCheckBeforeSaveKey = "CheckBeforeSave";
 
 int Clamped(int value, const EditorPreferences::Range& range)
 {
@@ -35,6 +36,7 @@ EditorPreferences EditorPreferences::Read()
     preferences.m_makeBackups = !makeBackups.isValid() || makeBackups.toBool();
     preferences.m_backupsToKeep = ReadNumber(settings, kBackupsToKeepKey, kBackupsToKeep);
     preferences.m_recoverySeconds = ReadNumber(settings, kRecoverySecondsKey, kRecoverySeconds);
+    preferences.m_checkBeforeSave = settings.value(QString::fromLatin1(kCheckBeforeSaveKey), true).toBool();
     return preferences;
 }
 
@@ -45,6 +47,7 @@ void EditorPreferences::Write() const
     settings.setValue(QString::fromLatin1(kMakeBackupsKey), m_makeBackups);
     settings.setValue(QString::fromLatin1(kBackupsToKeepKey), m_backupsToKeep);
     settings.setValue(QString::fromLatin1(kRecoverySecondsKey), m_recoverySeconds);
+    settings.setValue(QString::fromLatin1(kCheckBeforeSaveKey), m_checkBeforeSave);
 }
 
 void EditorPreferences::SetBackupsToKeep(int count)

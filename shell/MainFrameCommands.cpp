@@ -71,6 +71,11 @@ void CMainFrame::CreateActions()
     on(Command::kRedo, &CMainFrame::OnRedo);
     on(Command::kPreferences, &CMainFrame::OnPreferences);
     on(Command::kRestoreBackup, &CMainFrame::OnRestoreBackup);
+    on(Command::kCheckGame, &CMainFrame::OnCheckGame);
+    on(Command::kCompareWithFile, &CMainFrame::OnCompareWithFile);
+    on(Command::kCompareWithSaved, &CMainFrame::OnCompareWithSaved);
+    on(Command::kExportPlayers, &CMainFrame::OnExportPlayers);
+    on(Command::kImportPlayers, &CMainFrame::OnImportPlayers);
     CreateRecentFileActions();
     connect(Action(Command::kExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(Command::kAbout), &QAction::triggered, &m_app, &COrbekApp::OnAppAbout);
@@ -98,7 +103,8 @@ void CMainFrame::CreateMenus()
         connect(menu, &QMenu::aboutToShow, &m_app, &COrbekApp::OnIdle);
         return menu;
     };
-    QMenu* file = addMenu(tr("&File"), "menuFile", {Command::kOpen, Command::kSave, Command::kSaveAs, Command::kRestoreBackup, 0, Command::kExit});
+    QMenu* file = addMenu(tr("&File"), "menuFile", {Command::kOpen, Command::kSave, Command::kSaveAs, Command::kRestoreBackup, 0,
+        Command::kExportPlayers, Command::kImportPlayers, 0, Command::kExit});
     // The recent files sit above Exit, with a separator of their own.
     for (int i = 0; i < RecentFiles::kMaxCount; ++i)
         file->insertAction(Action(Command::kExit), Action(Command::kRecentFile1 + i));
@@ -109,7 +115,8 @@ void CMainFrame::CreateMenus()
     addMenu(tr("&Edit"), "menuEdit", {Command::kUndo, Command::kRedo, 0, Command::kFind, Command::kFindNext, 0, Command::kTeamProperties,
         Command::kPlayerStats, Command::kCopyFrom, 0, Command::kPreferences});
     addMenu(tr("&View"), "menuView",
-        {Command::kToolbar, Command::kStatusBar, Command::kHistory, 0, Command::kCollapseTeamsTree});
+        {Command::kToolbar, Command::kStatusBar, Command::kHistory, Command::kPlayersTable, 0, Command::kCollapseTeamsTree});
+    addMenu(tr("&Tools"), "menuTools", {Command::kCheckGame, 0, Command::kCompareWithFile, Command::kCompareWithSaved});
     addMenu(tr("&Help"), "menuHelp", {Command::kHelpContents, Command::kAbout});
 }
 

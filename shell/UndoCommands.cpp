@@ -3,6 +3,7 @@
 
 #include "COrbekApp.h"
 #include "Commands.h"
+#include "services/HtmlHelp.h"
 
 #include <QAction>
 #include <QDockWidget>
@@ -57,6 +58,7 @@ void CMainFrame::CreateHistory()
     view->installEventFilter(this);
     view->viewport()->installEventFilter(this);
     m_wndHistory->setWidget(view);
+    AttachHelp(m_wndHistory, "Orbek.chm::/Html/History.htm");
     addDockWidget(Qt::RightDockWidgetArea, m_wndHistory);
     m_wndHistory->hide();
 

@@ -206,6 +206,12 @@ void CTeamPropertiesDlg::ShowMessage(const std::string& text)
     Messages().ShowMessage(this, QString::fromStdString(text));
 }
 
+void CTeamPropertiesDlg::SelectTeam(std::uint16_t teamId)
+{
+    if (const int index = m_ui->IDC_TEAM_NAME->findData(static_cast<int>(teamId)); index >= 0)
+        m_ui->IDC_TEAM_NAME->setCurrentIndex(index);
+}
+
 void CTeamPropertiesDlg::OnSelChangeTeam(int comboIndex)
 {
     if (m_bSettingCombo || comboIndex < 0)

@@ -33,6 +33,9 @@ public:
     bool Changed() const { return m_model.m_bChanged; }
     // After OK: what the dialog changed, as one undo record.
     GameUndoRecord TakeRecord() { return m_model.TakeRecord(); }
+    // Shows this team, as choosing it in the combo box does; nothing for
+    // an id that is no team.
+    void SelectTeam(std::uint16_t teamId);
 
     void accept() override;
     void reject() override;

@@ -61,19 +61,15 @@ void CSortableListCtrl::OnHeaderItemClick(int column, Qt::MouseButton button)
         return;
     m_bSortAscending = column == m_nSortColumn ? !m_bSortAscending : true;
     m_nSortColumn = column;
-    SortByColumnText(column, m_bSortAscending, 0, -1);
+    SortByColumnText(column, m_bSortAscending);
 }
 
-bool CSortableListCtrl::SortByColumnText(int column, bool ascending, int first, int last)
+bool CSortableListCtrl::SortByColumnText(int column, bool ascending)
 {
     const WaitCursor wait;
     if (column < 0 || column >= columnCount())
         return false;
-    if (last == -1)
-        last = topLevelItemCount() - 1;
-    if (first < 0 || last >= topLevelItemCount())
-        return false;
-    return SortRange(column, ascending, first, last);
+    return SortRange(column, ascending, 0, topLevelItemCount() - 1);
 }
 
 // The game's partition sort: the pivot is a text fixed for the call, rows

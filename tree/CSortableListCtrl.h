@@ -18,10 +18,10 @@ public:
     // A click on a header section. Only the left button sorts.
     void OnHeaderItemClick(int column, Qt::MouseButton button);
 
-    // Sorts rows first..last (last -1 = the last row) by the text of
-    // `column`. False when the column does not exist or the range holds
-    // fewer than two rows; the rows are then left as they are.
-    bool SortByColumnText(int column, bool ascending, int first = 0, int last = -1);
+    // Sorts every row by the text of `column`. False when the column does
+    // not exist or there are fewer than two rows; the rows are then left as
+    // they are.
+    bool SortByColumnText(int column, bool ascending);
 
     int SortColumn() const { return m_nSortColumn; }
     bool SortAscending() const { return m_bSortAscending; }

@@ -6,7 +6,10 @@
 #include <QSignalBlocker>
 #include <QStyleFactory>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
+
+#include <vector>
 
 CTeamView::CTeamView(CGameDocument& document, QWidget* parent) : QWidget(parent), m_document(document)
 {
@@ -197,18 +200,32 @@ void CTeamView::RelabelTeams()
 
 void CTeamView::OnPlayersChanged(const QList<quint32>& playerIds)
 {
+    // One walk over the tree for the whole list: a batch edit may change
+    // every player of the game at once.
+    std::vector<bool> changed(kTeamDataBase, false);
     for (const quint32 id : playerIds)
-        RelabelPlayer(id);
+        if (id < kTeamDataBase)
+            changed[id] = true;
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        const std::uint32_t data = ItemData(*it);
+        if (data < kTeamDataBase && changed[data])
+            Relabel(*it, data);
+    }
+}
+
+void CTeamView::Relabel(QTreeWidgetItem* item, std::uint32_t playerId)
+{
+    const CPlayer* player = m_document.Game().Player(playerId);
+    if (!player)
+        return;
+    item->setText(0, m_document.PlayerLabel(*player));
+    SetImage(item, kFirstPlayerImage + player->GetImageIndex());
 }
 
 void CTeamView::RelabelPlayer(std::uint32_t playerId)
 {
-    QTreeWidgetItem* item = FindItemByData(playerId);
-    const CPlayer* player = m_document.Game().Player(playerId);
-    if (!item || !player)
-        return;
-    item->setText(0, m_document.PlayerLabel(*player));
-    SetImage(item, kFirstPlayerImage + player->GetImageIndex());
+    if (QTreeWidgetItem* item = FindItemByData(playerId))
+        Relabel(item, playerId);
 }
 
 void CTeamView::DeleteAllItems()
@@ -218,72 +235,12 @@ void CTeamView::DeleteAllItems()
     m_bRebuilding = false;
 }
 
-QTreeWidgetItem* CTeamView::NextItem(QTreeWidgetItem* item) const
-{
-    if (!item)
-        return nullptr;
-    if (item->childCount() > 0)
-        return item->child(0);
-    for (QTreeWidgetItem* node = item; node; node = node->parent()) {
-        QTreeWidgetItem* parent = node->parent();
-        const int index = parent ? parent->indexOfChild(node) : m_tree->indexOfTopLevelItem(node);
-        const int siblings = parent ? parent->childCount() : m_tree->topLevelItemCount();
-        if (index + 1 < siblings)
-            return parent ? parent->child(index + 1) : m_tree->topLevelItem(index + 1);
-    }
-    return nullptr;
-}
-
-QTreeWidgetItem* CTeamView::PrevItem(QTreeWidgetItem* item) const
-{
-    if (!item)
-        return nullptr;
-    QTreeWidgetItem* parent = item->parent();
-    const int index = parent ? parent->indexOfChild(item) : m_tree->indexOfTopLevelItem(item);
-    if (index > 0)
-        return LastDescendant(parent ? parent->child(index - 1) : m_tree->topLevelItem(index - 1));
-    return parent;
-}
-
-QTreeWidgetItem* CTeamView::LastDescendant(QTreeWidgetItem* item) const
-{
-    if (!item) {
-        const int count = m_tree->topLevelItemCount();
-        if (count == 0)
-            return nullptr;
-        item = m_tree->topLevelItem(count - 1);
-    }
-    while (item->childCount() > 0)
-        item = item->child(item->childCount() - 1);
-    return item;
-}
-
 QTreeWidgetItem* CTeamView::FindItemByData(std::uint32_t data) const
 {
-    for (QTreeWidgetItem* item = m_tree->topLevelItem(0); item; item = NextItem(item))
-        if (ItemData(item) == data)
-            return item;
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it)
+        if (ItemData(*it) == data)
+            return *it;
     return nullptr;
-}
-
-void CTeamView::SetPlayerLabel(std::uint32_t playerId, const std::string& label)
-{
-    QTreeWidgetItem* item = FindItemByData(playerId);
-    const CPlayer* player = m_document.Game().Player(playerId);
-    if (!item || !player)
-        return;
-    item->setText(0, CGameDocument::GameText(label));
-    SetImage(item, kFirstPlayerImage + player->GetImageIndex());
-}
-
-void CTeamView::RevealPlayer(int playerId)
-{
-    if (playerId < 0)
-        return;
-    if (QTreeWidgetItem* item = FindItemByData(static_cast<std::uint32_t>(playerId))) {
-        item->setExpanded(true);
-        m_tree->scrollToItem(item);
-    }
 }
 
 void CTeamView::SelectPlayerNode(std::uint32_t playerId)
@@ -303,7 +260,8 @@ void CTeamView::RevertToPlayerNode(std::uint32_t playerId)
 void CTeamView::RefreshAllLabels()
 {
     const CGame& game = m_document.Game();
-    for (QTreeWidgetItem* item = m_tree->topLevelItem(0); item; item = NextItem(item)) {
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        QTreeWidgetItem* item = *it;
         const std::uint32_t data = ItemData(item);
         if (data > kTeamDataBase) {
             item->setText(0, CGameDocument::GameText(game.TeamName(data - kTeamDataBase)));

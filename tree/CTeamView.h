@@ -44,10 +44,6 @@ public:
 
     // Rebuilds from the tables: every node closed, none selected.
     void RebuildTree();
-    // Brings the player's node into view.
-    void RevealPlayer(int playerId);
-    // The player's label is now `label` (game text, "*" already appended).
-    void SetPlayerLabel(std::uint32_t playerId, const std::string& label);
     // Labels the player's node as the document does.
     void RelabelPlayer(std::uint32_t playerId);
     void SelectPlayerNode(std::uint32_t playerId);
@@ -63,11 +59,6 @@ public:
     // Collapses every top-level node; a selection inside one moves to it.
     void CollapseAll();
 
-    // The pre-order walk (null = none).
-    QTreeWidgetItem* NextItem(QTreeWidgetItem* item) const;
-    QTreeWidgetItem* PrevItem(QTreeWidgetItem* item) const;
-    // With null, starts from the last top-level item.
-    QTreeWidgetItem* LastDescendant(QTreeWidgetItem* item) const;
     // The first node whose item data is `data`, or null.
     QTreeWidgetItem* FindItemByData(std::uint32_t data) const;
     // Edit > Find: the next node (in the direction asked) whose label holds
@@ -94,6 +85,7 @@ private:
     void SyncChildren(QTreeWidgetItem* node, const std::vector<std::uint32_t>& ids, bool withModifiedMark);
     void RelabelTeams();
     void OnPlayersChanged(const QList<quint32>& playerIds);
+    void Relabel(QTreeWidgetItem* item, std::uint32_t playerId);
     QTreeWidgetItem* AddNode(QTreeWidgetItem* parent, const QString& label, int image, std::uint32_t data);
     QTreeWidgetItem* AddPlayerNode(QTreeWidgetItem* parent, std::uint32_t playerId, bool withModifiedMark);
     void SetImage(QTreeWidgetItem* item, int image);

@@ -1,8 +1,6 @@
-// The tool's conventions: help, version, usage errors and the demo game.
+// The tool's conventions: help, version, usage errors, save.
 #include "CliApp.h"
 #include "CliTestSupport.h"
-
-#include <filesystem>
 
 namespace {
 
@@ -50,35 +48,6 @@ TEST(SaveCommand, WritesAnIdenticalCopyLeavesTheSourceAndFailsOnAnUnwritablePlac
     const CliRun failed = RunExe({"save", file.Path(), "-o", file.Sibling("no/such/folder/OUT.CAP")});
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_FALSE(failed.err.empty());
-}
-
-// Every command on a copy of the demo game the build writes.
-TEST(DemoGame, EveryCommandWorksOnIt)
-{
-    const std::filesystem::path demo = ORBEK_DEMO_GAME;
-    if (!std::filesystem::exists(demo))
-        GTEST_SKIP() << "no demo game at " << demo;
-    tg::TempDir dir;
-    const std::string game = (dir / "DATABASE.DB").string(), csv = (dir / "players.csv").string(),
-                      copy = (dir / "COPY.DB").string();
-    std::filesystem::copy_file(demo, game);
-    const auto original = tg::ReadFileBytes(game);
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{{"info", game},
-             {"players", game, "--format", "json"}, {"player", game, "1"}, {"teams", game, "--format", "csv"},
-             {"team", game, "1", "--format", "json"}, {"validate", game}, {"export", game, "-o", csv},
-             {"import", game, csv}, {"save", game, "-o", copy}, {"backups", game}})
-        EXPECT_EQ(RunExe(args).exitCode, 0) << ::testing::PrintToString(args);
-    EXPECT_EQ(tg::ReadFileBytes(game), original) << "export then import of the unchanged CSV";
-    EXPECT_EQ(tg::ReadFileBytes(copy), original);
-
-    ASSERT_EQ(RunExe({"set", game, "1", "salary=1234", "footwork=front"}).exitCode, 0);
-    ASSERT_EQ(RunExe({"move", game, "1", "2"}).exitCode, 0);
-    ASSERT_EQ(RunExe({"team-set", game, "2", "budget=123456"}).exitCode, 0);
-    const CliRun diff = RunExe({"diff", copy, game});
-    EXPECT_EQ(diff.exitCode, 1);
-    EXPECT_TRUE(Contains(diff.out, "player 1 (") && Contains(diff.out, ") salary:")) << diff.out;
-    EXPECT_TRUE(Contains(diff.out, "team 2 budget:")) << diff.out;
-    EXPECT_EQ(RunExe({"validate", game}).exitCode, 0);
 }
 
 } // namespace

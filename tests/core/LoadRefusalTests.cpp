@@ -46,7 +46,6 @@ TEST(LoadRefusal, ContentTheModelCannotHoldIsRefusedNamingTheProblem)
          },
          "XI", 600},
         {"a full-name list longer than the ids", [](tg::GameDescription& d) { d.header.names[0].push_back("Extra"); }, "name"},
-        {"a short-name list longer than the ids", [](tg::GameDescription& d) { d.header.names[1].push_back("Extra"); }, "name"},
         {"an abbreviation list longer than the ids", [](tg::GameDescription& d) { d.header.names[2].push_back("EXT"); }, "name"},
         {"a squad naming a player without a record", [](tg::GameDescription& d) { d.TeamRecords()[2]->squad.push_back(4321); },
          "4321"},

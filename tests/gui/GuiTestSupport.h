@@ -34,7 +34,6 @@ public:
     PrivateConfig();
     QString IniPath() const { return m_dir.filePath(QStringLiteral("Orbek.INI")); }
     void WriteIni(const QString& text) const;
-    void WritePlacement(const Placement& values) const; // replaces the group
     int PlacementValue(const QString& key) const { return Settings()->value("Window/" + key, -12345).toInt(); }
 
 private:

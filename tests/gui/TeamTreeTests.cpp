@@ -1,4 +1,4 @@
-// The team tree: order, labels with "*", pictures, item data, the walk, and
+// The team tree: order, labels with "*", item data, the walk, and
 // what selecting (also away from refused edits), moving and relabelling do.
 #include "GuiTestSupport.h"
 
@@ -7,12 +7,10 @@
 #include "shell/Commands.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLineEdit>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QTest>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include <set>
 
@@ -67,7 +65,8 @@ private slots:
         QVERIFY(editor.StartOn(game));
         CTeamView& view = editor.Tree();
         QList<Node> actual;
-        for (QTreeWidgetItem* item = view.Tree()->topLevelItem(0); item; item = view.NextItem(item)) {
+        for (QTreeWidgetItemIterator it(view.Tree()); *it; ++it) {
+            QTreeWidgetItem* item = *it;
             actual << Node{item->text(0), CTeamView::ItemData(item), item->childCount()};
             QVERIFY(!item->isExpanded()); // a rebuilt tree is collapsed...
         }
@@ -83,38 +82,6 @@ private slots:
 
         view.DeleteAllItems();
         QVERIFY(view.Tree()->topLevelItemCount() == 0 && view.FindItemByData(0x10000) == nullptr);
-    }
-
-    void teamsOthersAndEveryPlayerKindHaveTheirOwnPicture()
-    {
-        Editor editor;
-        auto game = guitest::SmallGame(1, 12, 9);
-        // Ids 1..9 as the nine kinds: four types, a full-time keeper, the four
-        // types as part-time keepers (the last one not marked as keeper).
-        for (std::uint16_t id = 1; id <= 9; ++id) {
-            auto& player = *game.FindPlayer(id);
-            const int kind = id - 1;
-            player.SetType(static_cast<std::uint32_t>(kind < 4 ? kind : kind == 4 ? 1 : kind - 5));
-            player.SetKeeper(kind >= 4 && kind != 8 ? 1 : 0);
-            player.SetPartTimeKeeper(kind >= 5 ? 1 : 0);
-        }
-        QVERIFY(editor.StartOn(game));
-        const auto image = [&](std::uint32_t data) {
-            QTreeWidgetItem* node = editor.Tree().FindItemByData(data);
-            return node ? node->data(0, CTeamView::kImageRole).toInt() : -1;
-        };
-        QCOMPARE(image(0x10001), 0);
-        QCOMPARE(image(0x10000), 18);
-        for (std::uint16_t id = 1; id <= 9; ++id)
-            QCOMPARE(image(id), 18 + id);
-        std::set<qint64> distinct; // 28 pictures of 24 x 24, each drawn differently
-        for (int i = 0; i < CTeamView::kImageCount; ++i) {
-            const QPixmap pixmap = editor.Tree().Image(i).pixmap(QSize(24, 24));
-            QCOMPARE(pixmap.deviceIndependentSize().toSize(), QSize(24, 24));
-            const QImage picture = pixmap.toImage();
-            distinct.insert(qHashBits(picture.constBits(), static_cast<size_t>(picture.sizeInBytes())));
-        }
-        QCOMPARE(distinct.size(), 28u);
     }
 
     void labelsAreDecodedStarredWhenChangedButNotUnderOthersAndAfterASaveComeFromTheNameList()
@@ -235,43 +202,6 @@ private slots:
         QVERIFY(editor.App().MovePlayer(other, 2, kNoTeam, false));
         QCOMPARE(editor.Tree().FindItemByData(other)->parent(), editor.TopLevel(QStringLiteral("Others")));
         QCOMPARE(editor.App().Document().CurrentPlayer(), static_cast<int>(id));
-    }
-
-    void linesJoinTheNodesUnderEveryStyle_data()
-    {
-        QTest::addColumn<QString>("style");
-        for (const QString& key : QStyleFactory::keys())
-            QTest::newRow(qPrintable(key)) << key;
-    }
-
-    void linesJoinTheNodesUnderEveryStyle()
-    {
-        QFETCH(QString, style);
-        const QString before = QApplication::style()->name();
-        QApplication::setStyle(style);
-        Editor editor;
-        QVERIFY(editor.StartOn(guitest::SmallGame()));
-        QTreeWidget* tree = editor.Tree().Tree();
-        QTreeWidgetItem* team = tree->topLevelItem(0);
-        team->setExpanded(true);
-        const QImage picture = tree->viewport()->grab().toImage();
-        const QRgb background = tree->palette().color(QPalette::Base).rgb();
-        const auto drawn = [&](const QRect& line) { // pixels that are not background
-            int count = 0;
-            for (int y = line.top(); y <= line.bottom(); ++y)
-                for (int x = line.left(); x <= line.right(); ++x)
-                    count += picture.pixel(x, y) != background ? 1 : 0;
-            return count;
-        };
-        const int indent = tree->indentation();
-        // Down the roots' column from below the first team's button to above the second's.
-        const int from = tree->visualItemRect(team).center().y() + indent / 2;
-        const int to = tree->visualItemRect(tree->topLevelItem(1)).center().y() - indent / 2;
-        QVERIFY2(drawn(QRect(indent / 2, from, 1, to - from)) >= (to - from) / 3, "no line between the teams");
-        // Across to a player, right of his team's line.
-        const int row = tree->visualItemRect(team->child(0)).center().y();
-        QVERIFY2(drawn(QRect(indent + indent / 2 + 2, row - 1, indent / 2 - 3, 3)) > 0, "no line to a player");
-        QApplication::setStyle(before);
     }
 };
 

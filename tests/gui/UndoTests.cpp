@@ -196,34 +196,6 @@ private slots:
         QCOMPARE(Shown(editor.Action(Command::kUndo)), QStringLiteral("Undo Edit ") + name);
     }
 
-    void undoingTeamPropertiesRestoresNamesSquadsAndTheTree()
-    {
-        Editor editor;
-        QVERIFY(editor.StartOn(Game(), QStringLiteral("GAME.CAP")));
-        const auto squads = [&editor] {
-            QStringList shown;
-            for (int i = 0; i < editor.Tree().Tree()->topLevelItemCount(); ++i) {
-                const QTreeWidgetItem* node = editor.Tree().Tree()->topLevelItem(i);
-                QStringList members;
-                for (int k = 0; k < node->childCount(); ++k)
-                    members << QString::number(CTeamView::ItemData(node->child(k)));
-                shown << node->text(0) + u':' + members.join(u',');
-            }
-            return shown;
-        };
-        const QStringList before = squads();
-        const std::vector<std::string> shortNames = editor.Game().NameList(1);
-
-        EditInTeamProperties(editor);
-        QVERIFY(squads() != before && editor.Game().NameList(1) != shortNames);
-        editor.Action(Command::kUndo).trigger();
-        QCOMPARE(squads(), before);
-        QVERIFY(editor.Game().NameList(1) == shortNames);
-        QVERIFY(!editor.App().Document().IsModified());
-        editor.Action(Command::kRedo).trigger();
-        QVERIFY(squads() != before && editor.Game().NameList(1) != shortNames);
-    }
-
     void undoingBackToTheSavedStateLeavesNothingToAskAtClose()
     {
         for (const bool saveBetween : {false, true}) {

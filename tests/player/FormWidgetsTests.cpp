@@ -1,21 +1,15 @@
-// The form's own widgets: the date field (what may be typed where, the
-// literals typed for the user, backspace putting back the shown text, the date
-// text), and the player's photo: loading a bitmap with the game's checks, its
-// path under the game folder, and the photo dialog's preview.
+// The form's own widgets: the date field's typing rules and text, and the
+// player's photo: loading a bitmap, its path, the photo dialog's info lines.
 #include "GuiTestSupport.h"
 
 #include "player/CBmpDialog.h"
 #include "player/CDateEdit.h"
-#include "player/CPreviewButton.h"
 #include "player/LoadBitmapFile.h"
 #include "player/PhotoPath.h"
 #include "player/PlayerPhoto.h"
 
-#include <QCheckBox>
 #include <QDir>
-#include <QFileSystemModel>
 #include <QLabel>
-#include <QListView>
 #include <QtTest>
 
 using guitest::FileBytes;
@@ -192,29 +186,6 @@ private slots:
         QCOMPARE(PlayerPhotoPath(folder, "Smith JA").path, Native(folder + QStringLiteral("/GFX/PHOTOS/Smith JA.BMP")));
     }
 
-    void thePreviewFitsThePictureKeepingItsProportions()
-    {
-        // Wide pictures fill the width, centred vertically; others fill the
-        // height, centred horizontally; sizes truncate; small ones are enlarged.
-        const std::tuple<QRect, QSize, QRect> cases[] = {{{0, 0, 150, 130}, {200, 100}, {0, 27, 150, 75}},
-            {{0, 0, 135, 125}, {201, 100}, {0, 29, 135, 67}}, {{10, 20, 150, 130}, {200, 100}, {10, 47, 150, 75}},
-            {{0, 0, 150, 130}, {60, 70}, {19, 0, 111, 130}}, {{0, 0, 150, 130}, {6, 7}, {19, 0, 111, 130}}};
-        for (const auto& [area, size, drawn] : cases)
-            QCOMPARE(PreviewRect(area, size), drawn);
-
-        // The thumbnail is drawn exactly there; no picture draws nothing.
-        CPreviewButton button;
-        button.setFixedSize(150, 130);
-        QImage picture(200, 100, QImage::Format_RGB32);
-        picture.fill(Qt::red);
-        button.SetBitmap(picture);
-        const QImage shot = button.grab().toImage();
-        for (const int y : {26, 27, 101, 102})
-            QCOMPARE(shot.pixelColor(75, y) == QColor(Qt::red), y == 27 || y == 101);
-        button.SetBitmap({});
-        QVERIFY(button.grab().toImage().pixelColor(75, 65) != QColor(Qt::red));
-    }
-
     void infoLinesDescribeTheSelectedBitmapOrNothing()
     {
         QTemporaryDir dir;
@@ -232,44 +203,6 @@ private slots:
         dialog.OnSelectionChanged(WriteBytes(dir.filePath("text.bmp"), "no picture here"));
         QVERIFY(dialog.PreviewBitmap().isNull());
         QCOMPARE(InfoLines(dialog), QStringList(4, QString()));
-
-        const std::pair<int, const char*> colors[] = {{1, "Colors: 2 (monocromatic)"}, {4, "Colors: 16"},
-            {8, "Colors: 256"}, {16, "Colors: 65,536"}, {24, "Colors: 16 millions"}, {32, ""}, {0, ""}};
-        for (const auto& [bits, line] : colors)
-            QCOMPARE(PreviewColorsLine(bits), QString::fromLatin1(line));
-    }
-
-    void selectingAFilePreviewsItAndShowPreviewIsRemembered()
-    {
-        QTemporaryDir dir;
-        const QString path = WriteBitmap(dir.filePath("p.bmp"));
-        {
-            CBmpDialog dialog(true, QString(), QString(), nullptr);
-            dialog.setDirectory(dir.path());
-            dialog.show();
-            // As a click on the file does: it becomes the current item of the list.
-            auto* model = dialog.findChild<QFileSystemModel*>();
-            auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
-            QVERIFY(model && list);
-            QTRY_VERIFY(model->index(path).isValid());
-            list->setCurrentIndex(model->index(path));
-            QTRY_COMPARE(dialog.PreviewBitmap().size(), QSize(60, 70));
-            QCOMPARE(InfoLines(dialog).at(1), QStringLiteral("Height: 70 pixels"));
-            auto* check = dialog.findChild<QCheckBox*>(QStringLiteral("checkShowPreview"));
-            QVERIFY(check->isChecked());
-            check->click();
-            QVERIFY(dialog.PreviewBitmap().isNull());
-            QCOMPARE(InfoLines(dialog).at(0), QString());
-        }
-        CBmpDialog again(true, QString(), QString(), nullptr);
-        auto* check = again.findChild<QCheckBox*>(QStringLiteral("checkShowPreview"));
-        QVERIFY(!check->isChecked());
-        again.OnSelectionChanged(path);
-        QVERIFY(again.PreviewBitmap().isNull());
-        // Checked again: the current selection is previewed at once.
-        check->click();
-        QVERIFY(CBmpDialog::ShowPreviewSetting());
-        QCOMPARE(InfoLines(again).at(0), QStringLiteral("Width: 60 pixels"));
     }
 
 private:

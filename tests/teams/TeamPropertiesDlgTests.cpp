@@ -1,13 +1,11 @@
 // The Team Properties dialog as the user works it: controls, messages,
-// switching, OK and Cancel, dragging and Hire...
+// switching, OK and Cancel, and Hire...
 #include "TeamsTestGame.h"
 
 #include "teamdialogs/CPlayerListDlg.h"
 #include "teamdialogs/CTeamPropertiesDlg.h"
-#include "teamdialogs/FirstXIDragger.h"
 
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -41,26 +39,6 @@ QStringList Names(const QTreeWidget* list) // family names: the rows' texts up t
     return Column(list, 0).replaceInStrings(QRegularExpression(" .*"), "");
 }
 
-QPoint RowPoint(QTreeWidget* list, int row, int dy) // `dy` pixels below the row's top
-{
-    const QRect rect = list->visualItemRect(list->topLevelItem(row));
-    return QPoint(rect.left() + 20, rect.top() + dy);
-}
-
-void Drag(QWidget* from, QPoint start, QWidget* to, QPoint end)
-{
-    QTest::mousePress(from, Qt::LeftButton, {}, start);
-    const QPoint globalEnd = to->mapToGlobal(end);
-    const QPoint midway = from->mapFromGlobal((from->mapToGlobal(start) + globalEnd) / 2) + QPoint(0, 1);
-    for (const QPoint p : {start + QPoint(0, QApplication::startDragDistance() + 2), midway, from->mapFromGlobal(globalEnd)}) {
-        QMouseEvent move(QEvent::MouseMove, p, from->mapToGlobal(p), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(from, &move);
-    }
-    QMouseEvent release(QEvent::MouseButtonRelease, from->mapFromGlobal(globalEnd), globalEnd, Qt::LeftButton,
-        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(from, &release);
-}
-
 const QStringList kFirstXI{"Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot", "Golf", "Hotel", "India", "Juliet",
     "Kilo"};
 const QStringList kMarks{"", "", "", "*", "", "", "+", "", "", "1", "2"};
@@ -77,7 +55,6 @@ private slots:
     void opens_on_the_first_team_by_name_with_both_lists_and_hires_into_the_team_list()
     {
         Dialog d;
-        QVERIFY(d.combo()->isEditable() && d.combo()->count() == 18);
         QStringList teams;
         for (int i = 0; i < d.combo()->count(); ++i)
             teams << d.combo()->itemText(i);
@@ -86,13 +63,9 @@ private slots:
         QCOMPARE(QStringList({d.combo()->currentText(), d.edit("IDC_SHORT_NAME")->text(), d.edit("IDC_ABBREV")->text(),
                      d.edit("IDC_BUDGET")->text()}),
             QStringList({kTestTeamName, "Aardva", "Aar", "500000"}));
-        QCOMPARE(Column(d.xi(), 0).front(), QStringLiteral("Alpha J"));
         QCOMPARE(Names(d.xi()), kFirstXI);
         QCOMPARE(Column(d.xi(), 1), kMarks);
         QCOMPARE(Names(d.teamList()), QStringList({"Lima", "Mike", "Xray", "Yankee"}));
-        const QTreeWidgetItem* lima = d.teamList()->topLevelItem(0);
-        QVERIFY(lima->data(0, Qt::UserRole).toUInt() == d.g.IdOf("Lima") && !lima->icon(0).isNull());
-        QCOMPARE(lima->text(1), QString::fromStdString(d.g.Player(d.g.IdOf("Lima")).GetTypeAbbrev()));
         // A hired player joins the Team List only.
         const std::uint32_t hired = d.g.built.noOriginPlayer;
         const auto hiring = guitest::WhenModalOpens<CPlayerListDlg>([&](CPlayerListDlg& list) {
@@ -105,10 +78,7 @@ private slots:
         QCOMPARE(*hiring, 1);
         QCOMPARE(Names(d.xi()), kFirstXI);
         QCOMPARE(d.teamList()->topLevelItemCount(), 5);
-        QList<uint> listed;
-        for (int i = 0; i < d.teamList()->topLevelItemCount(); ++i)
-            listed << d.teamList()->topLevelItem(i)->data(0, Qt::UserRole).toUInt();
-        QVERIFY(listed.contains(hired));
+        QVERIFY(Names(d.teamList()).contains(QString::fromStdString(d.g.Player(hired).m_strFamilyName)));
         QCOMPARE(d.g.Player(hired).Team(), kTestTeam);
     }
 
@@ -125,9 +95,7 @@ private slots:
             {{}, {}, "IDC_REMOVE_FROM_XI", "Please select player(s) to remove from the First XI."},
             {{}, {}, "IDC_SACK", "Please select player(s) to sack from the team."},
             {{"Lima", "Mike"}, {"Alpha"}, "IDC_SWAP", "Only one player can be swapped at a time."},
-            {{"Lima"}, {"Alpha", "Bravo"}, "IDC_SWAP", "Only one player can be swapped at a time."},
             {{"Lima"}, {}, "IDC_SWAP", "Select a player on each list to be swapped."},
-            {{}, {"Alpha"}, "IDC_SWAP", "Select a player on each list to be swapped."},
             {{}, {"Juliet"}, "IDC_OPEN2", "The selected player is already an opening bowler."},
         };
         Dialog d;
@@ -141,41 +109,6 @@ private slots:
         }
         QCOMPARE(Names(d.xi()), kFirstXI);
         QCOMPARE(Column(d.xi(), 1), kMarks);
-        QVERIFY(d.g.Team(kTestTeam).SameContent(before));
-    }
-
-    void a_dragged_entry_drops_before_the_entry_ten_pixels_below_the_cursor_as_over_the_team_list()
-    {
-        Dialog d;
-        const CTeam before = d.g.Team(kTestTeam);
-        QTreeWidget* xi = d.xi();
-        const int rowHeight = xi->visualItemRect(xi->topLevelItem(0)).height();
-        QVERIFY(rowHeight > 10);
-        // Upper part of row 3: the target is row 3 itself.
-        Drag(xi->viewport(), RowPoint(xi, 0, 2), xi->viewport(), RowPoint(xi, 3, 1));
-        QCOMPARE(Names(xi).mid(0, 5), QStringList({"Bravo", "Charlie", "Alpha", "Delta", "Echo"}));
-        // Lower part of row 1: ten pixels down is row 2; the mark travels with Delta.
-        Drag(xi->viewport(), RowPoint(xi, 4, 2), xi->viewport(), RowPoint(xi, 1, rowHeight - 3));
-        QCOMPARE(Names(xi).mid(0, 5), QStringList({"Bravo", "Charlie", "Echo", "Alpha", "Delta"}));
-        QCOMPARE(Column(xi, 1)[4], QStringLiteral("*"));
-        // Below the last entry: to the end.
-        const QPoint belowAll(20, xi->viewport()->height() - 3);
-        QVERIFY(!xi->itemAt(belowAll + QPoint(0, 10)));
-        Drag(xi->viewport(), RowPoint(xi, 0, 2), xi->viewport(), belowAll);
-        QCOMPARE(Names(xi), QStringList({"Charlie", "Echo", "Alpha", "Delta", "Foxtrot", "Golf", "Hotel", "India",
-                                "Juliet", "Kilo", "Bravo"}));
-        // Over the header or another control nothing moves.
-        QWidget* header = xi->header()->viewport();
-        Drag(xi->viewport(), RowPoint(xi, 0, 2), header, QPoint(20, header->height() / 2));
-        Drag(xi->viewport(), RowPoint(xi, 0, 2), d.edit("IDC_BUDGET"), QPoint(5, 5));
-        QCOMPARE(Names(xi).front(), QStringLiteral("Charlie"));
-        QVERIFY(!d.dlg.findChild<CFirstXIDragger*>()->IsDragging());
-        // Over the Team List: as at the same point of the First XI; the Team List stays.
-        const QStringList teamBefore = Column(d.teamList(), 0);
-        Drag(xi->viewport(), RowPoint(xi, 6, 2), d.teamList()->viewport(), RowPoint(xi, 2, 1));
-        QCOMPARE(Names(xi).mid(0, 4), QStringList({"Charlie", "Echo", "Hotel", "Alpha"}));
-        QCOMPARE(Column(d.teamList(), 0), teamBefore);
-        d.click("IDCANCEL"); // the stored order and roles stay
         QVERIFY(d.g.Team(kTestTeam).SameContent(before));
     }
 
@@ -227,8 +160,6 @@ private slots:
         d.click("IDOK");
         QCOMPARE(d.shown(), QStringList({"Changing team names in DATABASE.DB might result in unexpected error in the "
                                          "game. Do you wish to continue?"}));
-        QVERIFY(d.messages.requests.front().buttons == IMessageService::Buttons::YesNo);
-        QVERIFY(d.messages.requests.front().icon == IMessageService::Icon::Information);
         QVERIFY(d.dlg.isVisible() && !d.g.game.IsModified());
         d.messages.answers = {Answer::Yes};
         d.click("IDOK");
