@@ -31,7 +31,7 @@ echo "== Cross-build (MinGW-w64): core, orbek-cli, their tests, the demo game"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
     -DORBEK_BUILD_GUI=OFF -DORBEK_BUILD_TESTS=ON -DORBEK_WERROR=ON
-cmake --build "$build" -j "$jobs" --target orbek-cli orbek_core_tests orbek_cli_tests
+cmake --build "$build" -j "$jobs" --target orbek-cli orbek_core_tests orbek_cli_tests demo_game
 
 echo "== Core and CLI tests under Wine"
 ctest --test-dir "$build" --output-on-failure -j "$jobs" --timeout 600
