@@ -8,15 +8,18 @@
 #include "Commands.h"
 #include "RecentFiles.h"
 #include "player/CPlayerAttributesView.h"
+#include "playerstable/CPlayersPanel.h"
 #include "services/HtmlHelp.h"
 #include "tree/CTeamView.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QEvent>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -187,8 +190,11 @@ void CMainFrame::ActivateNextPane(bool forward)
 {
     QList<QWidget*> panes;
     QList<QWidget*> targets;
+    // The docks count while they show: the players table, then the history.
+    CPlayersPanel* players = PlayersPanel();
     for (QWidget* pane : {static_cast<QWidget*>(TeamView()), MainView() ? MainView()->BannerPane() : nullptr,
-             static_cast<QWidget*>(PlayerForm())}) {
+             static_cast<QWidget*>(PlayerForm()), players ? static_cast<QWidget*>(players->Table()) : nullptr,
+             m_wndHistory ? m_wndHistory->widget() : nullptr}) {
         if (QWidget* target = FocusTarget(pane)) {
             panes << pane;
             targets << target;

@@ -234,6 +234,9 @@ private slots:
         QVERIFY(QApplication::focusWidget() && !editor.Tree().isAncestorOf(QApplication::focusWidget()));
         QTest::keyClick(&frame, Qt::Key_F6, Qt::ShiftModifier);
         QVERIFY(editor.Tree().Tree()->hasFocus());
+        editor.Action(Command::kPlayersTable).trigger(); // a dock shown is a pane too, after the form
+        QTest::keyClick(&frame, Qt::Key_F6, Qt::ShiftModifier);
+        QVERIFY(frame.PlayersPanel()->Table()->hasFocus());
 
         auto* outer = frame.findChild<QSplitter*>(QStringLiteral("frameSplitter"));
         auto* inner = frame.findChild<QSplitter*>(QStringLiteral("viewSplitter"));
