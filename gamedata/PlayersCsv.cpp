@@ -195,6 +195,7 @@ GameStatus Apply(GameEdit& change, const ImportPlan& plan)
         if (GameStatus status = PlayerEditing::Apply(change, row.playerId, row.edit); !status)
             return GameStatus::Failure("row " + std::to_string(row.row) + ": " + status.message());
     }
+    change.MarkChangedModified();
     return {};
 }
 

@@ -60,8 +60,9 @@ struct ImportPlan
 // Reads the text and compares it with the game, which it leaves alone.
 ImportPlan Plan(const CGame& game, std::string_view text);
 
-// Makes a plan without errors through the caller's edit; on a failure the
-// caller drops the edit, which rolls back the players already changed.
+// Makes a plan without errors through the caller's edit and marks the
+// players it changed modified; on a failure the caller drops the edit,
+// which rolls back the players already changed.
 GameStatus Apply(GameEdit& change, const ImportPlan& plan);
 
 } // namespace PlayersCsv

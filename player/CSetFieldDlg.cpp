@@ -2,6 +2,7 @@
 
 #include "document/CGameDocument.h"
 #include "gamedata/PlayerFields.h"
+#include "player/FieldWords.h"
 #include "services/HtmlHelp.h"
 
 #include <QComboBox>
@@ -31,21 +32,6 @@ constexpr FieldRow kFields[] = {
     {"bowl_arm", QT_TRANSLATE_NOOP("CSetFieldDlg", "Arm")},
     {"bats_right", QT_TRANSLATE_NOOP("CSetFieldDlg", "Bats")},
 };
-
-// The form's words for the values of a field, by stored value; none for a plain number.
-QStringList FormWords(const std::string& key)
-{
-    if (key == "type")
-        return {CSetFieldDlg::tr("Batsman (o)"), CSetFieldDlg::tr("Batsman"), CSetFieldDlg::tr("All-Rounder"), CSetFieldDlg::tr("Bowler")};
-    if (key == "bowl_style")
-        return {CSetFieldDlg::tr("Off-spin"), CSetFieldDlg::tr("Leg-spin"), CSetFieldDlg::tr("Medium"),
-            CSetFieldDlg::tr("Medium Fast"), CSetFieldDlg::tr("Fast Medium"), CSetFieldDlg::tr("Fast")};
-    if (key == "bowl_arm")
-        return {CSetFieldDlg::tr("Left Arm"), CSetFieldDlg::tr("Right Arm")};
-    if (key == "bats_right")
-        return {CSetFieldDlg::tr("Lefthand Bat"), CSetFieldDlg::tr("Righthand Bat")};
-    return {};
-}
 
 } // namespace
 

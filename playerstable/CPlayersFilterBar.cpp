@@ -1,10 +1,9 @@
 #include "CPlayersFilterBar.h"
 
-#include "PlayersTableColumns.h"
-
 #include "document/CGameDocument.h"
 #include "gamedata/GameDate.h"
 #include "gamedata/Salary.h"
+#include "player/FieldWords.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -13,7 +12,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
-#include <string_view>
+#include <algorithm>
 
 namespace {
 
@@ -23,13 +22,7 @@ QComboBox* Combo(const char* name, QWidget* parent)
 {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QString::fromLatin1(name));
-    // Long team names must not squeeze the name field.
-    if (name == std::string_view("playersFilterTeam")) {
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        combo->setMinimumContentsLength(11);
-    } else {
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    }
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return combo;
 }
 
@@ -62,12 +55,15 @@ CPlayersFilterBar::CPlayersFilterBar(const CGameDocument& document, QWidget* par
     layout->setStretchFactor(m_text, 1);
 
     m_team = Combo("playersFilterTeam", this);
+    // Long team names must not squeeze the name field.
+    m_team->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_team->setMinimumContentsLength(11);
     label(tr("Team:"), m_team);
     FillTeams();
 
     m_type = Combo("playersFilterType", this);
     m_type->addItem(tr("(any type)"));
-    const QStringList& types = PlayersTableColumns::TypeWords();
+    const QStringList types = FormWords("type");
     for (int type = 0; type < types.size(); ++type)
         m_type->addItem(types[type], type);
     label(tr("Type:"), m_type);

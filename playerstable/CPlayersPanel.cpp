@@ -182,6 +182,11 @@ bool CPlayersPanel::IsFiltered() const
     return !m_filter->Criteria().IsEmpty();
 }
 
+int CPlayersPanel::PlayerCount() const
+{
+    return m_model->rowCount();
+}
+
 void CPlayersPanel::SelectPlayer(int playerId)
 {
     if (playerId >= 0 && SelectedPlayerIds() == QList<quint32>{static_cast<quint32>(playerId)})
@@ -224,5 +229,5 @@ void CPlayersPanel::OnSelectionChanged()
 
 void CPlayersPanel::UpdateCount()
 {
-    m_count->setText(tr("%1 of %2 players").arg(m_filter->rowCount()).arg(m_model->rowCount()));
+    m_count->setText(tr("%1 of %2 players").arg(m_filter->rowCount()).arg(PlayerCount()));
 }

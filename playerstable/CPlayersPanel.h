@@ -34,6 +34,8 @@ public:
     // The ids of the rows the filter lets through, in the order shown.
     QList<quint32> VisiblePlayerIds() const;
     bool IsFiltered() const;
+    // Every player of the game, shown or filtered out.
+    int PlayerCount() const;
     // Selects the player's row alone and shows it (no playerChosen); a
     // player filtered out, or none (-1), leaves no row selected.
     void SelectPlayer(int playerId);

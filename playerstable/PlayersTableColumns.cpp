@@ -5,6 +5,7 @@
 #include "gamedata/Cp1252.h"
 #include "gamedata/PlayerFields.h"
 #include "player/CDateEdit.h"
+#include "player/FieldWords.h"
 #include "player/StatsFigures.h"
 
 #include <QCoreApplication>
@@ -62,10 +63,9 @@ std::vector<Column> MakeColumns()
         Field("Team", Show::Team, "team"),
         Field("Origin", Show::Origin, "origin"),
         Field("Born", Show::Date, "birth"),
-        Field("Type", Show::Words, "type", TypeWords()),
+        Field("Type", Show::Words, "type", FormWords("type")),
         Field("Keeper", Show::Keeper, "keeper"),
-        Field("Bowling", Show::Words, "bowl_style",
-            {Tr("Off-spin"), Tr("Leg-spin"), Tr("Medium"), Tr("Medium Fast"), Tr("Fast Medium"), Tr("Fast")}),
+        Field("Bowling", Show::Words, "bowl_style", FormWords("bowl_style")),
         Field("Arm", Show::Words, "bowl_arm", hands),
         Field("Bats", Show::Words, "bats_right", hands),
         Field("Salary", Show::Number, "salary"),
@@ -135,12 +135,6 @@ int IndexOf(Show show)
         if (All()[i].show == show)
             return static_cast<int>(i);
     return -1;
-}
-
-const QStringList& TypeWords()
-{
-    static const QStringList words = {Tr("Batsman (o)"), Tr("Batsman"), Tr("All-Rounder"), Tr("Bowler")};
-    return words;
 }
 
 QString Text(const CGameDocument& document, const CPlayer& player, const Column& column)

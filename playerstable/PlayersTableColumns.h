@@ -49,9 +49,6 @@ inline int Count() { return static_cast<int>(All().size()); }
 // The column's index, -1 for none.
 int IndexOf(Show show);
 
-// The words the type column and the type filter use, by stored type.
-const QStringList& TypeWords();
-
 QString Text(const CGameDocument& document, const CPlayer& player, const Column& column);
 bool AlignsRight(const Column& column);
 

@@ -153,11 +153,10 @@ void CMainFrame::OnOpen()
 {
     if (!SaveModifiedIfWanted())
         return;
-    const QString chosen = Messages().GetOpenFileName(this, tr("Open"), m_app.GameFilePath(),
-        QString::fromLatin1(kOpenFilter));
-    if (chosen.isEmpty())
+    const QString path = AskGameFileToOpen(tr("Open"));
+    if (path.isEmpty())
         return;
-    m_app.LoadGameFile(QFileInfo(WithDefaultExtension(chosen, true, QString::fromLatin1(kDefaultExtension))).absoluteFilePath());
+    m_app.LoadGameFile(path);
     // The caption follows the game's file, which a failed load has emptied.
     SetCaptionFromGameFile();
     m_app.OnIdle();

@@ -30,14 +30,14 @@ void ShowFailure(QWidget* parent, const GameStatus& status)
 // The players to export: all of them (an empty list), or the rows of the
 // players table when it is shown filtered and the user wants only those;
 // nothing when he cancels.
-std::optional<std::vector<std::uint32_t>> PlayersToExport(
-    QWidget* parent, const CPlayersPanel* table, std::size_t total)
+std::optional<std::vector<std::uint32_t>> PlayersToExport(QWidget* parent, const CPlayersPanel* table)
 {
     if (!table || !table->isVisible() || !table->IsFiltered())
         return std::vector<std::uint32_t>{};
     const QList<quint32> shown = table->VisiblePlayerIds();
+    const int total = table->PlayerCount();
     // A filter that lets none or all through leaves nothing to choose.
-    if (shown.isEmpty() || static_cast<std::size_t>(shown.size()) == total)
+    if (shown.isEmpty() || shown.size() == total)
         return std::vector<std::uint32_t>{};
     const QString question = shown.size() == 1
         ? CMainFrame::tr("The table shows 1 of %1 players. Export only this player?").arg(total)
@@ -63,10 +63,7 @@ void CMainFrame::OnExportPlayers()
     const CGame& game = m_app.Game();
     if (!game.IsLoaded() || !CommitCurrentPlayer())
         return;
-    std::size_t total = 0; // PlayerCount() counts empty slots too
-    for ([[maybe_unused]] const CPlayer* player : game.Players())
-        ++total;
-    const auto players = PlayersToExport(this, PlayersPanel(), total);
+    const auto players = PlayersToExport(this, PlayersPanel());
     if (!players)
         return;
     // Beside the game, named after it: DATABASE.DB -> DATABASE.csv.
@@ -100,13 +97,8 @@ void CMainFrame::OnImportPlayers()
     CImportPlayersDlg preview(m_app.Game(), plan, this);
     if (preview.exec() != QDialog::Accepted || !preview.CanApply())
         return;
-    const GameStatus status = m_app.Document().Edit(tr("Import Players"), [&plan](GameEdit& change) {
-        GameStatus applied = PlayersCsv::Apply(change, plan);
-        // The changed players get their "*" and the game something to save.
-        if (applied)
-            change.MarkChangedModified();
-        return applied;
-    });
+    const GameStatus status = m_app.Document().Edit(
+        tr("Import Players"), [&plan](GameEdit& change) { return PlayersCsv::Apply(change, plan); });
     if (!status)
         ShowFailure(this, status);
 }

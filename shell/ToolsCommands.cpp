@@ -7,10 +7,7 @@
 #include "services/MessageService.h"
 #include "tree/CTeamView.h"
 
-#include <QDir>
 #include <QFileInfo>
-
-#include <memory>
 
 namespace {
 
@@ -18,6 +15,18 @@ namespace {
 QString FileName(const QString& path)
 {
     return QFileInfo(path).fileName();
+}
+
+// Loads a file into `game`, apart from the document, whose game stays as
+// it is; false after showing why it cannot be loaded.
+bool LoadApart(CGame& game, const QString& path, QWidget* parent)
+{
+    const GameStatus status = game.LoadGameFile(path.toStdString());
+    if (!status) {
+        Messages().ShowMessage(parent, QString::fromStdString(status.message()), IMessageService::Buttons::Ok,
+            IMessageService::Icon::Warning);
+    }
+    return status.ok();
 }
 
 } // namespace
@@ -50,14 +59,9 @@ void CMainFrame::OnCompareWithFile()
     const QString path = AskGameFileToOpen(tr("Compare With File"));
     if (path.isEmpty())
         return;
-    // Loaded apart: the document and its game stay as they are.
-    auto other = std::make_unique<CGame>();
-    if (const GameStatus status = other->LoadGameFile(path.toStdString()); !status) {
-        Messages().ShowMessage(this, QString::fromStdString(status.message()), IMessageService::Buttons::Ok,
-            IMessageService::Icon::Warning);
-        return;
-    }
-    ShowComparison(RecordDiff::Compare(m_app.Game(), *other), tr("This game → %1").arg(FileName(path)));
+    CGame other;
+    if (LoadApart(other, path, this))
+        ShowComparison(RecordDiff::Compare(m_app.Game(), other), tr("This game → %1").arg(FileName(path)));
 }
 
 void CMainFrame::OnCompareWithSaved()
@@ -65,14 +69,11 @@ void CMainFrame::OnCompareWithSaved()
     if (!CommitCurrentPlayer())
         return;
     const QString path = m_app.GameFilePath();
-    auto saved = std::make_unique<CGame>();
-    if (const GameStatus status = saved->LoadGameFile(path.toStdString()); !status) {
-        Messages().ShowMessage(this, QString::fromStdString(status.message()), IMessageService::Buttons::Ok,
-            IMessageService::Icon::Warning);
-        return;
+    CGame saved;
+    if (LoadApart(saved, path, this)) {
+        ShowComparison(RecordDiff::Compare(saved, m_app.Game()),
+            tr("%1 as saved → this game: what the next save changes").arg(FileName(path)));
     }
-    ShowComparison(RecordDiff::Compare(*saved, m_app.Game()),
-        tr("%1 as saved → this game: what the next save changes").arg(FileName(path)));
 }
 
 void CMainFrame::ShowComparison(std::vector<RecordDiff::Difference> differences, const QString& direction)
